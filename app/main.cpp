@@ -1,0 +1,15 @@
+#include "app/globals.h"
+#include "app/program_end.h"
+#include "info/display_metrics.h"
+#include "platform/display_probe.h"
+#include "platform/services.h"
+
+int main(int argc, char** argv) {
+  // Without a display there is nothing to test: end quietly, before Qt
+  // would abort on the missing connection.
+  if (!rw::DisplayAvailable()) return 0;
+  rw::StartPlatform(argc, argv);
+  rw::InitialiseGlobals();
+  rw::ReadDisplayMetrics();
+  rw::EndProgram();
+}

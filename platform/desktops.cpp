@@ -1,0 +1,97 @@
+#include "platform/desktops.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QtGui/qguiapplication_platform.h>
+
+#include <X11/Xlib.h>
+
+#include <cmath>
+
+namespace rw {
+namespace {
+
+std::vector<DesktopRecord> g_records;
+DesktopSource g_source;
+
+const DesktopRecord* RecordAt(std::int64_t i) {
+  if (i < 0 || i >= static_cast<std::int64_t>(g_records.size())) return nullptr;
+  return &g_records[static_cast<std::size_t>(i)];
+}
+
+// Bits per pixel that the X server stores for a visual of `depth`, as a
+// desktop's colour depth is usually quoted: a 24-bit visual is 32 bits per
+// pixel. 0 when the server has no format of that depth.
+int XBitsPerPixel(Display* display, int depth) {
+  int count = 0;
+  XPixmapFormatValues* formats = XListPixmapFormats(display, &count);
+  int bits = 0;
+  for (int k = 0; k < count; ++k) {
+    if (formats[k].depth == depth) bits = formats[k].bits_per_pixel;
+  }
+  if (formats) XFree(formats);
+  return bits;
+}
+
+int BitsPerPixel(int depth) {
+  if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
+    if (Display* display = x11->display()) {
+      if (const int bits = XBitsPerPixel(display, depth); bits > 0) return bits;
+    }
+  }
+  // Elsewhere the same storage rule: 24 significant bits live in 32.
+  return depth == 24 ? 32 : depth;
+}
+
+DesktopRecord RecordOf(const QScreen* screen) {
+  const qreal ratio = screen->devicePixelRatio();
+  const QRect logical = screen->geometry();
+  DesktopRecord record;
+  record.x = static_cast<std::int32_t>(std::lround(logical.x() * ratio));
+  record.y = static_cast<std::int32_t>(std::lround(logical.y() * ratio));
+  record.width = static_cast<std::int32_t>(std::lround(logical.width() * ratio));
+  record.height = static_cast<std::int32_t>(std::lround(logical.height() * ratio));
+  const qreal hz = screen->refreshRate();
+  record.frequency = hz > 0 && hz < 10000 ? static_cast<std::int32_t>(std::lround(hz)) : 0;
+  record.depth = BitsPerPixel(screen->depth());
+  record.name = screen->name().left(32);
+  return record;
+}
+
+}  // namespace
+
+std::vector<DesktopRecord> ReadScreens() {
+  std::vector<DesktopRecord> records;
+  if (!qGuiApp) return records;
+  QScreen* primary = QGuiApplication::primaryScreen();
+  if (!primary) return records;
+  records.push_back(RecordOf(primary));
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    if (screen != primary) records.push_back(RecordOf(screen));
+  }
+  return records;
+}
+
+void SetDesktopSource(DesktopSource source) { g_source = std::move(source); }
+
+std::int64_t ScanDesktops() {
+  g_records = g_source ? g_source() : ReadScreens();
+  return static_cast<std::int64_t>(g_records.size());
+}
+
+std::int64_t DesktopWidth(std::int64_t i) {
+  const DesktopRecord* record = RecordAt(i);
+  return record ? record->width : 0;
+}
+
+std::int64_t DesktopHeight(std::int64_t i) {
+  const DesktopRecord* record = RecordAt(i);
+  return record ? record->height : 0;
+}
+
+std::int64_t DesktopDepth(std::int64_t i) {
+  const DesktopRecord* record = RecordAt(i);
+  return record ? record->depth : 0;
+}
+
+}  // namespace rw
