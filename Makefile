@@ -36,7 +36,11 @@ build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
-	./$(BUILD_DIR)/rasterwacht
+	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  echo "Rasterwacht needs a desktop session (X11 or Wayland): no display was found."; \
+	else \
+	  ./$(BUILD_DIR)/rasterwacht; \
+	fi
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
