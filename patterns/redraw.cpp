@@ -1,0 +1,49 @@
+#include "patterns/redraw.h"
+
+#include "app/globals.h"
+#include "patterns/pattern_target.h"
+#include "patterns/patterns.h"
+#include "platform/drawing.h"
+#include "platform/fonts.h"
+
+namespace rw {
+
+void PaintPattern(std::int64_t pattern) {
+  switch (pattern) {
+    case 0: DrawVerticalLines(), DrawLineLabels(); break;
+    case 1: DrawHorizontalLines(), DrawLineLabels(); break;
+    case 2: DrawConcentricCircles(); break;
+    case 3: DrawConcentricRectangles(); break;
+    case 4: DrawRandomPixels(); break;
+    case 5: DrawRainbowSpectrum(); break;
+    case 6: DrawSmallText(); break;
+    case 7: DrawColourBars(); break;
+    case 8: MonochromeMode = 1, DrawMonochromeArea(); break;
+    default: return;
+  }
+  DrawCaption();
+}
+
+std::int64_t RedrawPattern(std::int64_t pattern) {
+  MonochromeMode = 0;
+  if (pattern < 0 || pattern > 8) return 0;
+  if (!BeginDrawing(DrawToImage == 1 ? ImageSurface(0) : WindowSurface(0))) return 0;
+  SetDrawingFont(FontHandle(0));
+  DrawBox(0, 0, ScreenWidth, ScreenHeight, 0xFFFFFF);
+  {
+    DirectPaintingScope direct;
+    PaintPattern(pattern);
+  }
+  EndDrawing();
+  return 1;
+}
+
+std::int64_t RepaintWheelArea() {
+  if (!BeginDrawing(WindowSurface(0))) return 0;
+  DrawMonochromeArea();
+  DrawCaption();
+  EndDrawing();
+  return 1;
+}
+
+}  // namespace rw
