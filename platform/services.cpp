@@ -1,5 +1,10 @@
 #include "platform/services.h"
 
+#include "platform/events_queue.h"
+#include "platform/menu.h"
+#include "platform/window.h"
+#include "platform/window_scaling.h"
+
 #include <QApplication>
 
 
@@ -11,10 +16,15 @@ QApplication* g_application = nullptr;
 }  // namespace
 
 void StartPlatform(int& argc, char** argv) {
-  if (!g_application) g_application = new QApplication(argc, argv);
+  if (g_application) return;
+  DisableQtScaling();
+  g_application = new QApplication(argc, argv);
 }
 
 void ShutdownPlatform() {
+  CloseAllWindows();
+  ReleaseAllMenus();
+  DiscardAllEvents();
   delete g_application;
   g_application = nullptr;
 }

@@ -1,0 +1,36 @@
+#include "platform/controls_image_view.h"
+
+#include "platform/events.h"
+#include "platform/events_queue.h"
+#include "platform/window_table.h"
+
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPaintEvent>
+
+namespace rw {
+
+ImageView::ImageView(std::int64_t number, QWidget* parent) : QWidget(parent), number_(number) {
+  setFocusPolicy(Qt::NoFocus);
+}
+
+void ImageView::SetImage(QImage* image) {
+  image_ = image;
+  if (image_ && !image_->isNull()) resize(image_->size());
+  update();
+}
+
+void ImageView::paintEvent(QPaintEvent* event) {
+  if (!image_ || image_->isNull()) return;
+  QPainter painter(this);
+  const QRect area = event->rect() & image_->rect();
+  painter.drawImage(area.topLeft(), *image_, area);
+}
+
+void ImageView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) QueueEvent(ControlEvent, number_, WindowNumberOf(this));
+  QWidget::mousePressEvent(event);
+}
+
+}  // namespace rw

@@ -1,0 +1,57 @@
+#include "platform/menu.h"
+
+#include "platform/events.h"
+#include "platform/events_queue.h"
+#include "platform/window_table.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCursor>
+#include <QMenu>
+#include <QPointer>
+
+#include <map>
+#include <memory>
+
+namespace rw {
+namespace {
+
+std::map<std::int64_t, std::unique_ptr<QMenu>> g_menus;
+QPointer<QMenu> g_menu_under_construction;
+
+}  // namespace
+
+std::int64_t NewPopupMenu(std::int64_t number) {
+  if (number < 0 || !qobject_cast<QApplication*>(QCoreApplication::instance())) return 0;
+  auto menu = std::make_unique<QMenu>();
+  g_menu_under_construction = menu.get();
+  g_menus[number] = std::move(menu);
+  return 1;
+}
+
+void AddMenuItem(std::int64_t command, const Text& text) {
+  if (!g_menu_under_construction) return;
+  QAction* item = g_menu_under_construction->addAction(text);
+  item->setData(QVariant::fromValue<qlonglong>(command));
+}
+
+void ShowPopupMenu(std::int64_t number, QWidget* window) {
+  QMenu* menu = PopupMenu(number);
+  if (!menu) return;
+  const std::int64_t window_number = WindowNumberOf(window);
+  if (window_number >= 0) {
+    window->raise();
+    window->activateWindow();
+  }
+  const QAction* chosen = menu->exec(QCursor::pos() - QPoint(1, 1));
+  if (chosen) QueueEvent(MenuEvent, chosen->data().toLongLong(), window_number);
+}
+
+QMenu* PopupMenu(std::int64_t number) {
+  const auto found = g_menus.find(number);
+  return found == g_menus.end() ? nullptr : found->second.get();
+}
+
+void ReleaseAllMenus() { g_menus.clear(); }
+
+}  // namespace rw

@@ -1,0 +1,128 @@
+#include "platform/window.h"
+
+#include "platform/events_input.h"
+#include "platform/events_queue.h"
+#include "platform/window_flags.h"
+#include "platform/window_icon.h"
+#include "platform/window_table.h"
+#include "platform/window_widget.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QPixmap>
+#include <QPointer>
+#include <QScreen>
+#include <QWindow>
+
+#include <algorithm>
+#include <map>
+
+namespace rw {
+namespace {
+
+constexpr std::int64_t kMaxInnerSizePx = 16384;
+// Positions beyond this lie far off every desktop; clamping keeps Qt's
+// integer geometry from overflowing.
+constexpr std::int64_t kMaxPositionPx = 1 << 20;
+
+std::map<std::int64_t, ProgramWindow*> g_windows;
+QPointer<QWidget> g_control_target;
+
+const QIcon& ProgramIcon() {
+  static const QIcon icon(QPixmap::fromImage(ProgramIconImage()));
+  return icon;
+}
+
+int ClampedPosition(std::int64_t position) {
+  return static_cast<int>(std::clamp(position, -kMaxPositionPx, kMaxPositionPx));
+}
+
+// Moves the outer frame to the middle of the primary screen; a frame larger
+// than the screen starts at its left (top) edge.
+void CentreOnPrimaryScreen(QWidget& window) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect desktop = screen->geometry();
+  const QSize outer = window.frameGeometry().size();
+  const int left = (desktop.width() - std::min(desktop.width(), outer.width())) / 2;
+  const int top = (desktop.height() - std::min(desktop.height(), outer.height())) / 2;
+  window.move(desktop.x() + left, desktop.y() + top);
+}
+
+}  // namespace
+
+std::int64_t OpenWindow(std::int64_t number, std::int64_t x, std::int64_t y, std::int64_t inner_width,
+                        std::int64_t inner_height, const Text& title, std::int64_t flags) {
+  if (!qobject_cast<QApplication*>(QCoreApplication::instance()) || number < 0) return 0;
+  if (inner_width < 1 || inner_height < 1 || inner_width > kMaxInnerSizePx || inner_height > kMaxInnerSizePx) return 0;
+  CloseWindow(number);
+  InstallInputTranslator();
+
+  auto* window = new ProgramWindow(number, WindowHintsFor(flags));
+  window->setWindowTitle(title);
+  window->setWindowIcon(ProgramIcon());
+  const QSize inner(static_cast<int>(inner_width), static_cast<int>(inner_height));
+  if (IsResizable(flags)) {
+    window->resize(inner);
+  } else {
+    window->setFixedSize(inner);
+  }
+  window->move(ClampedPosition(x), ClampedPosition(y));
+  window->show();
+  if (flags & kCentredFlag) CentreOnPrimaryScreen(*window);
+  window->raise();
+  window->activateWindow();
+
+  g_windows[number] = window;
+  g_control_target = window;
+  return 1;
+}
+
+void CloseWindow(std::int64_t number) {
+  const auto found = g_windows.find(number);
+  if (found == g_windows.end()) return;
+  ProgramWindow* window = found->second;
+  g_windows.erase(found);
+  DiscardWindowEvents(number);
+  delete window;
+}
+
+QWidget* WindowHandle(std::int64_t number) { return FindProgramWindow(number); }
+
+QWidget* SetControlTarget(QWidget* window) {
+  QWidget* previous = g_control_target;
+  if (WindowNumberOf(window) >= 0 && window->isWindow()) g_control_target = window;
+  return previous;
+}
+
+void CloseAllWindows() {
+  while (!g_windows.empty()) CloseWindow(g_windows.begin()->first);
+}
+
+ProgramWindow* FindProgramWindow(std::int64_t number) {
+  const auto found = g_windows.find(number);
+  return found == g_windows.end() ? nullptr : found->second;
+}
+
+std::int64_t WindowNumberOf(const QWidget* widget) {
+  if (!widget) return -1;
+  const QWidget* top = widget->window();
+  for (const auto& [number, window] : g_windows) {
+    if (window == top) return number;
+  }
+  return -1;
+}
+
+std::int64_t WindowNumberOfHandle(const QObject* object) {
+  if (!object) return -1;
+  for (const auto& [number, window] : g_windows) {
+    if (static_cast<const QObject*>(window->windowHandle()) == object) return number;
+  }
+  return -1;
+}
+
+bool AnyWindowOpen() { return !g_windows.empty(); }
+
+QWidget* ControlTarget() { return g_control_target; }
+
+}  // namespace rw
