@@ -1,6 +1,6 @@
-#include "app/globals.h"
+#include "app/event_loop.h"
 #include "app/program_end.h"
-#include "info/display_metrics.h"
+#include "app/startup.h"
 #include "platform/display_probe.h"
 #include "platform/services.h"
 
@@ -9,7 +9,7 @@ int main(int argc, char** argv) {
   // would abort on the missing connection.
   if (!rw::DisplayAvailable()) return 0;
   rw::StartPlatform(argc, argv);
-  rw::InitialiseGlobals();
-  rw::ReadDisplayMetrics();
+  rw::StartProgram();
+  rw::RunEventLoop();
   rw::EndProgram();
 }

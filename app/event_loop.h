@@ -1,0 +1,18 @@
+#pragma once
+
+namespace rw {
+
+// Polls the keys, repaints when a pattern is due, waits for the next event
+// and reacts to it; returns when a close request for the main window ends
+// the loop.
+void RunEventLoop();
+
+// One keyboard poll, when at least 100 ms passed since the last one: SPACE
+// asks for the next pattern, a digit 0 to 8 for that pattern (the highest
+// held digit wins).
+void PollKeyboard();
+
+// Reacts to the event that WaitEvent just returned (CurrentEvent).
+void HandleEvent();
+
+}  // namespace rw

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/text.h"
+
+namespace rw {
+
+// Everything between the platform start and the event loop: globals,
+// display metrics, image 0, the main window with its image view, the menu
+// and the fonts. Ends the program when there is no display or no window.
+void StartProgram();
+
+// The window title: "Rasterwacht, Auflösung: ", the metrics, the hint.
+Text MainWindowTitle();
+
+}  // namespace rw
