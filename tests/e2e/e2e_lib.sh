@@ -1,0 +1,68 @@
+# Shared steps of the end-to-end tests; sourced by the test scripts, which
+# run inside xvfb_run.sh (a private X server without a window manager, so
+# the main window's inner area starts at the screen's top-left pixel).
+set -euo pipefail
+
+work=$(mktemp -d)
+keep_work_on_failure() {
+  local status=$?
+  if [ -n "${program_pid:-}" ]; then kill "$program_pid" 2>/dev/null || true; fi
+  if [ "$status" -ne 0 ]; then
+    echo "artifacts kept in $work" >&2
+  else
+    rm -rf "$work"
+  fi
+}
+trap keep_work_on_failure EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# start_program PROGRAM [ENV=VALUE...]: starts it, waits for its main window.
+start_program() {
+  local program=$1
+  shift
+  env "$@" "$program" >"$work/stdout" 2>"$work/stderr" &
+  program_pid=$!
+  main_window=$(timeout 20 xdotool search --sync --limit 1 --name '^Rasterwacht, Auflösung') ||
+    fail "the main window did not appear"
+}
+
+# shot FILE: the drawing area (ScreenWidth x ScreenHeight at the top-left).
+shot() {
+  import -window root -crop "${area_width}x${area_height}+0+0" +repage "$1"
+}
+
+# differing_pixels A B: how many pixels of the two pictures differ.
+differing_pixels() {
+  compare -metric AE "$1" "$2" null: 2>&1 || true
+}
+
+# expect_picture NAME REFERENCE: the area shows REFERENCE, within 10 s.
+expect_picture() {
+  local name=$1 reference=$2 diff=""
+  for _ in $(seq 50); do
+    shot "$work/$name.png"
+    diff=$(differing_pixels "$work/$name.png" "$reference")
+    [ "$diff" = 0 ] && return 0
+    sleep 0.2
+  done
+  fail "$name: $diff pixels differ from $(basename "$reference")"
+}
+
+# reference NAME RENDER_ARGS...: renders a picture as the program must show it.
+reference() {
+  local name=$1
+  shift
+  "$renderer" --desktop "${desktop_width}x${desktop_height}" "$@" "$work/$name.png" ||
+    fail "rasterwacht-render $* failed"
+  echo "$work/$name.png"
+}
+
+# hold KEY: held across at least one keyboard poll of the program.
+hold() {
+  xdotool keydown "$1" sleep 0.3 keyup "$1"
+  sleep 0.3
+}
