@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/text.h"
+
+#include <cstdint>
+
+namespace rw {
+
+// Size of the file in bytes; -1 for an empty name or a missing file, -2 for a
+// directory. Trailing slashes and backslashes of path are ignored.
+std::int64_t FileSize(const Text& path);
+
+}  // namespace rw
