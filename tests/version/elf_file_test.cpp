@@ -1,0 +1,109 @@
+#include "info/elf_file.h"
+#include "tests/version/elf_builder.h"
+#include "tests/version/test_blocks.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace rw {
+namespace {
+
+using namespace rw::test;
+
+Parsed<FileExtent> Find(const Bytes& bytes) { return FindElfVersionSection(MemoryByteSource(bytes)); }
+
+const ElfClass kClasses[] = {ElfClass::Elf32, ElfClass::Elf64};
+const ElfOrder kOrders[] = {ElfOrder::Little, ElfOrder::Big};
+
+TEST(FindElfVersionSection, FindsTheSectionInEveryClassAndByteOrder) {
+  const Bytes block = GermanBlock();
+  for (ElfClass c : kClasses) {
+    for (ElfOrder o : kOrders) {
+      const ElfImage image =
+          BuildElf(c, o, {{".text", kElfProgBits, {0xC3}}, {".rw_version", kElfProgBits, block}});
+      EXPECT_TRUE(LooksLikeElfFile(MemoryByteSource(image.bytes)));
+      const Parsed<FileExtent> extent = Find(image.bytes);
+      ASSERT_TRUE(extent.ok()) << extent.error().Describe();
+      EXPECT_EQ(extent.value().offset, image.data[1]);
+      EXPECT_EQ(extent.value().size, block.size());
+    }
+  }
+}
+
+TEST(FindElfVersionSection, MatchesTheWholeNameAndSkipsSectionsWithoutBytes) {
+  const ElfImage image = BuildElf(ElfClass::Elf64, ElfOrder::Little,
+                                  {{".rw_versio", kElfProgBits, {1}},
+                                   {".rw_version.x", kElfProgBits, {2}},
+                                   {".rw_version", kElfNoBits, {3}},
+                                   {".rw_version", kElfProgBits, {4, 4}}});
+  const Parsed<FileExtent> extent = Find(image.bytes);
+  ASSERT_TRUE(extent.ok()) << extent.error().Describe();
+  EXPECT_EQ(extent.value().offset, image.data[3]);
+  EXPECT_EQ(extent.value().size, 2u);
+}
+
+TEST(FindElfVersionSection, ReadsCountAndNameIndexFromTheFirstHeaderWhenEscaped) {
+  for (ElfClass c : kClasses) {
+    ElfImage image = BuildElf(c, ElfOrder::Big, {{".rw_version", kElfProgBits, {7, 7, 7}}});
+    const bool wide = c == ElfClass::Elf64;
+    image.Put(wide ? 60 : 48, 2, 0);       // e_shnum
+    image.Put(wide ? 62 : 50, 2, 0xFFFF);  // e_shstrndx
+    image.Put(image.SectionHeader(0) + (wide ? 32 : 20), wide ? 8 : 4, 3);  // sh_size
+    image.Put(image.SectionHeader(0) + (wide ? 40 : 24), 4, 2);            // sh_link
+    const Parsed<FileExtent> extent = Find(image.bytes);
+    ASSERT_TRUE(extent.ok()) << extent.error().Describe();
+    EXPECT_EQ(extent.value().offset, image.data[0]);
+  }
+}
+
+struct Breakage {
+  const char* what;
+  std::function<void(ElfImage&)> patch;
+  std::function<std::uint64_t(const ElfImage&)> error_offset;
+};
+
+TEST(FindElfVersionSection, RejectsBrokenFilesAndSaysWhere) {
+  // Offsets of the ELF64 header fields patched below.
+  constexpr std::size_t kShoff = 40, kShentsize = 58, kShnum = 60, kShstrndx = 62;
+  const Breakage cases[] = {
+      {"no version section", [](ElfImage& i) { i.bytes[i.names + 8] = 'x'; },
+       [](const ElfImage& i) { return i.section_headers; }},
+      {"truncated identification", [](ElfImage& i) { i.bytes.resize(10); },
+       [](const ElfImage&) { return 0; }},
+      {"unknown class", [](ElfImage& i) { i.bytes[4] = 3; }, [](const ElfImage&) { return 4; }},
+      {"unknown byte order", [](ElfImage& i) { i.bytes[5] = 0; }, [](const ElfImage&) { return 5; }},
+      {"no section table", [](ElfImage& i) { i.Put(kShoff, 8, 0); }, [](const ElfImage&) { return 0; }},
+      {"section table past the end", [](ElfImage& i) { i.Put(kShoff, 8, ~std::uint64_t{0} - 8); },
+       [](const ElfImage&) { return ~std::uint64_t{0} - 8; }},
+      {"too many sections", [](ElfImage& i) { i.Put(kShnum, 2, 0xFF00); },
+       [](const ElfImage& i) { return i.section_headers; }},
+      {"entries too small", [](ElfImage& i) { i.Put(kShentsize, 2, 40); },
+       [](const ElfImage&) { return 0; }},
+      {"name table index out of range", [](ElfImage& i) { i.Put(kShstrndx, 2, 9); },
+       [](const ElfImage&) { return 0; }},
+      {"name table past the end",
+       [](ElfImage& i) { i.Put(i.SectionHeader(3) + 24, 8, 0xFFFFFFFFFFFF); },
+       [](const ElfImage&) { return 0xFFFFFFFFFFFF; }},
+      {"version section past the end",
+       [](ElfImage& i) { i.Put(i.SectionHeader(2) + 32, 8, 0x100000); },
+       [](const ElfImage& i) { return i.data[1]; }},
+      {"escaped count beyond any file",
+       [](ElfImage& i) {
+         i.Put(kShnum, 2, 0);
+         i.Put(i.SectionHeader(0) + 32, 8, ~std::uint64_t{0} / 64);
+       },
+       [](const ElfImage&) { return 0; }},
+  };
+  for (const Breakage& c : cases) {
+    ElfImage image = BuildElf(ElfClass::Elf64, ElfOrder::Little,
+                              {{".text", kElfProgBits, {0xC3}}, {".rw_version", kElfProgBits, GermanBlock()}});
+    c.patch(image);
+    const Parsed<FileExtent> extent = Find(image.bytes);
+    ASSERT_FALSE(extent.ok()) << c.what;
+    EXPECT_EQ(extent.error().offset, c.error_offset(image)) << c.what << ": " << extent.error().Describe();
+  }
+}
+
+}  // namespace
+}  // namespace rw
