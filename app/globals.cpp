@@ -21,6 +21,9 @@ void InitialiseGlobals() {
   LastKeyPoll = 0;
   CurrentEvent = 0;
   InfoClosed = 0;
+  ProgramSearchRoot = u"Z:\\Werkbank-Sources\\Rasterwacht.exe"_qs;
+  ProgramFilePath = Text();
+  VersionText = Text();
 }
 
 }  // namespace rw

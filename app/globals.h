@@ -27,6 +27,9 @@ inline std::int64_t ColourBlue = 0;
 inline std::int64_t LastKeyPoll = 0;
 inline std::int64_t CurrentEvent = 0;
 inline std::int64_t InfoClosed = 0;
+inline Text ProgramSearchRoot;
+inline Text ProgramFilePath;
+inline Text VersionText;
 
 // Sets every global to its start value.
 void InitialiseGlobals();

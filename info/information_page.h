@@ -1,9 +1,17 @@
 #pragma once
 
+#include "platform/text.h"
+
 namespace rw {
 
 // Shows the information page in window 1 and runs its own event loop until
-// the page is closed; sets InfoClosed when its OK button closed it.
+// a close request (of any window) arrives or its OK button is pressed, which
+// sets InfoClosed. Returns at once when window 1 cannot be opened.
 void ShowInformationPage();
+
+// Looks for the program file below `root`, then for the development build
+// below the second, fixed root; reports the outcome in one "Info!" box and
+// returns the path found, or 255 blanks.
+Text LocateProgramFile(const Text& root, const Text& name);
 
 }  // namespace rw
