@@ -3,25 +3,17 @@
 #include "patterns/halving.h"
 #include "patterns/pattern_target.h"
 #include "patterns/patterns.h"
-#include "platform/pixel_target.h"
 #include "platform/drawing.h"
 #include "platform/random.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace rw {
 namespace {
 
 constexpr Colour kWhite = 0xFFFFFF;
-
-// One stretch of a row, as column offsets from the centre, in the colour of
-// the disc that shows there.
-struct Stretch {
-  std::int64_t from;
-  std::int64_t to;
-  std::uint32_t pixel;
-};
 
 // Colour of disc r for r from 1 to `largest` (index r), drawing the random
 // colours in the order the discs would: one after each disc, largest first.
@@ -35,37 +27,51 @@ std::vector<std::uint32_t> DiscPixels(std::int64_t largest) {
   return pixels;
 }
 
-// The stretches of the row at distance dy from the centre: the smaller disc
-// is painted later, so an offset shows the smallest disc that reaches it.
-// Walking the radii upwards, each disc that reaches further than all smaller
-// ones adds the offsets beyond them; this needs no nesting of the discs.
-void RowStretches(const std::vector<std::vector<std::int32_t>>& discs, const std::vector<std::uint32_t>& pixels,
-                  std::int64_t dy, std::vector<Stretch>& out) {
-  out.clear();
-  std::int64_t reached = -1;
-  for (std::size_t r = 1; r < discs.size(); ++r) {
-    const std::vector<std::int32_t>& rows = discs[r];
-    if (dy >= static_cast<std::int64_t>(rows.size())) continue;
-    const std::int64_t half_width = rows[static_cast<std::size_t>(dy)];
-    if (half_width <= reached) continue;
-    out.push_back({reached + 1, half_width, pixels[r]});
-    reached = half_width;
+// The half-widths of all discs from radius 1 to `largest`, stored row by
+// row: for the row at distance dy from the centre, those of the discs that
+// reach it, radii max(dy, 1) to largest in rising order. A disc of radius r
+// reaches exactly r rows from its centre.
+class DiscTable {
+ public:
+  explicit DiscTable(std::int64_t largest) : largest_(largest), starts_(static_cast<std::size_t>(largest + 2)) {
+    for (std::int64_t dy = 0; dy <= largest; ++dy) starts_[dy + 1] = starts_[dy] + Count(dy);
+    widths_.assign(static_cast<std::size_t>(starts_[largest + 1]), -1);
+    std::vector<std::int32_t> rows;
+    for (std::int64_t r = 1; r <= largest; ++r) {
+      DiscRowHalfWidths(r, rows);
+      const std::int64_t reach = std::min(static_cast<std::int64_t>(rows.size()) - 1, r);
+      for (std::int64_t dy = 0; dy <= reach; ++dy) widths_[starts_[dy] + r - FirstRadius(dy)] = rows[dy];
+    }
   }
-}
 
-// Writes the stretches into one row around column cx, left to right, clipped
-// to the row; what lies outside them keeps its pixels.
-void WriteStretches(std::uint32_t* row, std::int64_t width, std::int64_t cx, const std::vector<Stretch>& stretches) {
-  for (auto it = stretches.rbegin(); it != stretches.rend(); ++it) {
-    const std::int64_t lo = std::max<std::int64_t>(cx - it->to, 0);
-    const std::int64_t hi = std::min(cx - std::max<std::int64_t>(it->from, 1), width - 1);
-    if (lo <= hi) std::fill(row + lo, row + hi + 1, it->pixel);
+  static std::int64_t FirstRadius(std::int64_t dy) { return std::max<std::int64_t>(dy, 1); }
+  std::int64_t Count(std::int64_t dy) const { return dy > largest_ ? 0 : largest_ - FirstRadius(dy) + 1; }
+  const std::int32_t* Row(std::int64_t dy) const { return widths_.data() + starts_[dy]; }
+
+ private:
+  std::int64_t largest_;
+  std::vector<std::int64_t> starts_;
+  std::vector<std::int32_t> widths_;
+};
+
+// Pixels of the row at distance dy by column offset from the centre: an
+// offset shows the smallest disc that reaches it, since the smaller discs
+// are painted later. Walking the radii upwards, each disc that reaches
+// further than all smaller ones adds the offsets beyond them, so the discs
+// need not be nested. Returns how far the largest disc reaches (-1: none).
+std::int64_t RowByOffset(const DiscTable& table, const std::vector<std::uint32_t>& pixels, std::int64_t dy,
+                         std::uint32_t* line) {
+  std::int64_t reached = -1;
+  const std::int32_t* widths = table.Row(dy);
+  const std::int64_t first = DiscTable::FirstRadius(dy);
+  const std::int64_t count = table.Count(dy);
+  for (std::int64_t k = 0; k < count; ++k) {
+    const std::int64_t half_width = widths[k];
+    const std::uint32_t pixel = pixels[static_cast<std::size_t>(first + k)];
+    for (std::int64_t t = reached + 1; t <= half_width; ++t) line[t] = pixel;
+    reached = std::max(reached, half_width);
   }
-  for (const Stretch& s : stretches) {
-    const std::int64_t lo = std::max<std::int64_t>(cx + s.from, 0);
-    const std::int64_t hi = std::min(cx + s.to, width - 1);
-    if (lo <= hi) std::fill(row + lo, row + hi + 1, s.pixel);
-  }
+  return reached;
 }
 
 // Paints every pixel in the colour of the last disc that covers it; pixels
@@ -73,14 +79,24 @@ void WriteStretches(std::uint32_t* row, std::int64_t width, std::int64_t cx, con
 // drawing area and that largest >= 1.
 void PaintNestedDiscs(const PixelTarget* image, std::int64_t largest) {
   const std::vector<std::uint32_t> pixels = DiscPixels(largest);
-  std::vector<std::vector<std::int32_t>> discs(static_cast<std::size_t>(largest + 1));
-  for (std::int64_t r = 1; r <= largest; ++r) discs[static_cast<std::size_t>(r)] = DiscRowHalfWidths(r);
+  const DiscTable table(largest);
   const std::int64_t cx = Half(ScreenWidth);
   const std::int64_t cy = Half(ScreenHeight);
-  std::vector<Stretch> stretches;
-  for (std::int64_t y = 0; y < ScreenHeight; ++y) {
-    RowStretches(discs, pixels, y >= cy ? y - cy : cy - y, stretches);
-    WriteStretches(image->Row(static_cast<std::int32_t>(y)), ScreenWidth, cx, stretches);
+  std::vector<std::uint32_t> line(static_cast<std::size_t>(largest + 1));
+  const std::int64_t left_limit = cx;
+  const std::int64_t right_limit = ScreenWidth - 1 - cx;
+  // The rows at cy - dy and cy + dy are alike: work out each distance once.
+  const std::int64_t farthest = std::max(cy, ScreenHeight - 1 - cy);
+  for (std::int64_t dy = 0; dy <= farthest; ++dy) {
+    const std::int64_t reached = RowByOffset(table, pixels, dy, line.data());
+    const std::int64_t left = std::min(reached, left_limit);
+    const std::int64_t right = std::min(reached, right_limit);
+    for (const std::int64_t y : {cy - dy, cy + dy}) {
+      if (y < 0 || y >= ScreenHeight || (dy == 0 && y != cy)) continue;
+      std::uint32_t* row = image->Row(static_cast<std::int32_t>(y));
+      for (std::int64_t t = left; t >= 1; --t) row[cx - t] = line[static_cast<std::size_t>(t)];
+      if (right >= 0) std::memcpy(row + cx, line.data(), static_cast<std::size_t>(right + 1) * sizeof(std::uint32_t));
+    }
   }
 }
 

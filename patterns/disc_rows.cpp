@@ -4,7 +4,13 @@ namespace rw {
 
 std::vector<std::int32_t> DiscRowHalfWidths(std::int64_t radius) {
   std::vector<std::int32_t> rows;
-  if (radius < 0) return rows;
+  DiscRowHalfWidths(radius, rows);
+  return rows;
+}
+
+void DiscRowHalfWidths(std::int64_t radius, std::vector<std::int32_t>& rows) {
+  rows.clear();
+  if (radius < 0) return;
   const std::int64_t r = radius;
   const std::int64_t q = r * r;
   std::int64_t a = r;
@@ -42,7 +48,6 @@ std::vector<std::int32_t> DiscRowHalfWidths(std::int64_t radius) {
       d2 += 2 * q - t;
     }
   }
-  return rows;
 }
 
 }  // namespace rw

@@ -11,4 +11,7 @@ namespace rw {
 // offsets -h to h). Empty for a negative radius.
 std::vector<std::int32_t> DiscRowHalfWidths(std::int64_t radius);
 
+// The same into `rows`, reusing its storage.
+void DiscRowHalfWidths(std::int64_t radius, std::vector<std::int32_t>& rows);
+
 }  // namespace rw

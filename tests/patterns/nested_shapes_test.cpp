@@ -51,8 +51,9 @@ TEST(DiscRows, SmallRadiiGiveTheRasterisersShapes) {
   EXPECT_EQ(DiscRowHalfWidths(3), (std::vector<std::int32_t>{3, 3, 2, 1}));
   EXPECT_EQ(DiscRowHalfWidths(4), (std::vector<std::int32_t>{4, 4, 3, 3, 1}));
   EXPECT_TRUE(DiscRowHalfWidths(-1).empty());
-  // Every disc reaches exactly r rows up and down.
-  for (int r = 0; r <= 600; ++r) ASSERT_EQ(DiscRowHalfWidths(r).size(), static_cast<std::size_t>(r + 1)) << r;
+  // Every disc reaches exactly r rows up and down (the direct path relies
+  // on it), up to the radii of the largest areas.
+  for (int r = 0; r <= 2200; ++r) ASSERT_EQ(DiscRowHalfWidths(r).size(), static_cast<std::size_t>(r + 1)) << r;
 }
 
 TEST(ConcentricCircles, DirectPathMatchesTheLiteralDiscs) {
