@@ -1,6 +1,8 @@
 #include "platform/services.h"
 
 #include "platform/events_queue.h"
+#include "platform/fonts.h"
+#include "platform/image_store.h"
 #include "platform/menu.h"
 #include "platform/window.h"
 #include "platform/window_scaling.h"
@@ -19,12 +21,15 @@ void StartPlatform(int& argc, char** argv) {
   if (g_application) return;
   DisableQtScaling();
   g_application = new QApplication(argc, argv);
+  StartFontService();
 }
 
 void ShutdownPlatform() {
   CloseAllWindows();
   ReleaseAllMenus();
   DiscardAllEvents();
+  ReleaseAllImages();
+  ReleaseAllFonts();
   delete g_application;
   g_application = nullptr;
 }

@@ -1,0 +1,72 @@
+#include "platform/fonts.h"
+
+#include "platform/font_rendering.h"
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <memory>
+
+namespace rw {
+namespace {
+
+constexpr int kFallbackDpi = 96;
+// Taller fonts are refused: their text strip alone would be hundreds of MiB.
+constexpr std::int64_t kMaxFontHeight_px = 2048;
+
+int g_screen_dpi = kFallbackDpi;
+
+std::map<std::int64_t, std::unique_ptr<QFont>>& Store() {
+  static std::map<std::int64_t, std::unique_ptr<QFont>> store;
+  return store;
+}
+
+}  // namespace
+
+void StartFontService() {
+  g_screen_dpi = kFallbackDpi;
+  if (!QGuiApplication::instance()) return;
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const long dpi = std::lround(screen->logicalDotsPerInchY() * screen->devicePixelRatio());
+  if (dpi > 0 && dpi < 100000) g_screen_dpi = static_cast<int>(dpi);
+}
+
+void SetScreenDpiForTesting(int dpi) { g_screen_dpi = dpi > 0 ? dpi : kFallbackDpi; }
+
+int ScreenDpi() { return g_screen_dpi; }
+
+std::int64_t FontPixelHeight(std::int64_t points) {
+  // Beyond 32 bits no font is made anyway; the clamp keeps the product in range.
+  const std::int64_t p = std::clamp<std::int64_t>(points, INT32_MIN, INT32_MAX);
+  const std::int64_t scaled = p * g_screen_dpi;
+  return scaled >= 0 ? (scaled + 36) / 72 : (scaled - 36) / 72;
+}
+
+std::int64_t LoadFont(std::int64_t number, const Text& family, std::int64_t points) {
+  Store().erase(number);
+  if (!QGuiApplication::instance()) return 0;
+  const std::int64_t height_px = FontPixelHeight(points);
+  if (height_px <= 0 || height_px > kMaxFontHeight_px) return 0;
+  QFont font(family);
+  font.setPixelSize(static_cast<int>(height_px));
+  font.setWeight(QFont::Normal);
+  font.setItalic(false);
+  font.setUnderline(false);
+  font.setStrikeOut(false);
+  Store()[number] = std::make_unique<QFont>(WithFixedRendering(font));
+  return 1;
+}
+
+FontRef FontHandle(std::int64_t number) {
+  const auto it = Store().find(number);
+  return it == Store().end() ? nullptr : it->second.get();
+}
+
+void ReleaseAllFonts() { Store().clear(); }
+
+}  // namespace rw
