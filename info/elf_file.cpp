@@ -87,8 +87,7 @@ Parsed<ElfLayout> ReadLayout(const ByteSource& source) {
   // Far more sections than any real file has would only make the walk slow.
   constexpr std::uint64_t kMaxSections = 1u << 20;
   if (layout.section_count > kMaxSections) return Fail("implausibly many sections", 0);
-  if (
-      !RangeFits(layout.sections_at, layout.section_count * layout.entry_size, source.Size())) {
+  if (!RangeFits(layout.sections_at, layout.section_count * layout.entry_size, source.Size())) {
     return Fail("section header table runs past the end of the file", layout.sections_at);
   }
   if (layout.names_index >= layout.section_count) {

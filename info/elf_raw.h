@@ -18,7 +18,7 @@ inline constexpr std::uint8_t kClass64 = 2;
 inline constexpr std::uint8_t kDataLittle = 1;
 inline constexpr std::uint8_t kDataBig = 2;
 inline constexpr std::uint16_t kSectionIndexEscape = 0xFFFF;  // SHN_XINDEX
-inline constexpr std::uint32_t kSectionNoBits = 8;           // SHT_NOBITS
+inline constexpr std::uint32_t kSectionNoBits = 8;            // SHT_NOBITS
 
 enum class Class { Elf32, Elf64 };
 
@@ -38,7 +38,8 @@ struct Header {
 };
 
 inline Header DecodeHeader(std::span<const std::uint8_t> b, Class c, ByteOrder o) {
-  if (c == Class::Elf64) return {LoadU64(b, 40, o), LoadU16(b, 58, o), LoadU16(b, 60, o), LoadU16(b, 62, o)};
+  if (c == Class::Elf64)
+    return {LoadU64(b, 40, o), LoadU16(b, 58, o), LoadU16(b, 60, o), LoadU16(b, 62, o)};
   return {LoadU32(b, 32, o), LoadU16(b, 46, o), LoadU16(b, 48, o), LoadU16(b, 50, o)};
 }
 
@@ -53,9 +54,11 @@ struct SectionHeader {
 
 inline SectionHeader DecodeSectionHeader(std::span<const std::uint8_t> b, Class c, ByteOrder o) {
   if (c == Class::Elf64) {
-    return {LoadU32(b, 0, o), LoadU32(b, 4, o), LoadU64(b, 24, o), LoadU64(b, 32, o), LoadU32(b, 40, o)};
+    return {LoadU32(b, 0, o), LoadU32(b, 4, o), LoadU64(b, 24, o), LoadU64(b, 32, o),
+            LoadU32(b, 40, o)};
   }
-  return {LoadU32(b, 0, o), LoadU32(b, 4, o), LoadU32(b, 16, o), LoadU32(b, 20, o), LoadU32(b, 24, o)};
+  return {LoadU32(b, 0, o), LoadU32(b, 4, o), LoadU32(b, 16, o), LoadU32(b, 20, o),
+          LoadU32(b, 24, o)};
 }
 
 }  // namespace rw::elf

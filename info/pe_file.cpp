@@ -36,9 +36,12 @@ Parsed<std::uint64_t> OptionalHeaderCountOffset(const ByteSource& source, std::u
   std::array<std::uint8_t, 2> magic{};
   if (!source.ReadAt(at, magic)) return Fail("optional header runs past the end of the file", at);
   switch (LoadU16(magic, 0)) {
-    case kMagicPe32: return std::uint64_t{kPe32NumberOfRvaAndSizes};
-    case kMagicPe32Plus: return std::uint64_t{kPe32PlusNumberOfRvaAndSizes};
-    default: return Fail("unknown optional header magic", at);
+    case kMagicPe32:
+      return std::uint64_t{kPe32NumberOfRvaAndSizes};
+    case kMagicPe32Plus:
+      return std::uint64_t{kPe32PlusNumberOfRvaAndSizes};
+    default:
+      return Fail("unknown optional header magic", at);
   }
 }
 
@@ -64,7 +67,8 @@ Parsed<PeLayout> ReadLayout(const ByteSource& source) {
   if (!dos.ok()) return dos.error();
   if (dos.value().e_magic != kDosMagic) return Fail("no DOS header magic", 0);
   const std::uint64_t file_at = dos.value().e_lfanew;
-  Parsed<FileHeader> file = ReadRecord<FileHeader>(source, file_at, "file header", DecodeFileHeader);
+  Parsed<FileHeader> file =
+      ReadRecord<FileHeader>(source, file_at, "file header", DecodeFileHeader);
   if (!file.ok()) return file.error();
   if (file.value().Signature != kPeSignature) return Fail("no PE signature", file_at);
 

@@ -12,8 +12,8 @@
 
 namespace rw::pe {
 
-inline constexpr std::uint16_t kDosMagic = 0x5A4D;      // "MZ"
-inline constexpr std::uint32_t kPeSignature = 0x4550;   // "PE\0\0"
+inline constexpr std::uint16_t kDosMagic = 0x5A4D;     // "MZ"
+inline constexpr std::uint32_t kPeSignature = 0x4550;  // "PE\0\0"
 inline constexpr std::uint16_t kMagicPe32 = 0x10B;
 inline constexpr std::uint16_t kMagicPe32Plus = 0x20B;
 inline constexpr std::uint32_t kResourceDirectoryIndex = 2;
@@ -94,8 +94,8 @@ struct ResourceDirectory {
 };
 
 inline ResourceDirectory DecodeResourceDirectory(std::span<const std::uint8_t> b) {
-  return {LoadU32(b, 0), LoadU32(b, 4), LoadU16(b, 8), LoadU16(b, 10), LoadU16(b, 12),
-          LoadU16(b, 14)};
+  return {LoadU32(b, 0),  LoadU32(b, 4),  LoadU16(b, 8),
+          LoadU16(b, 10), LoadU16(b, 12), LoadU16(b, 14)};
 }
 
 // Name: an ID, or with the high bit a name's offset. OffsetToData: a data

@@ -33,8 +33,8 @@ bool FileByteSource::ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) c
   if (!RangeFits(offset, out.size(), size_)) return false;
   std::size_t done = 0;
   while (done < out.size()) {
-    const ssize_t n = ::pread(fd_, out.data() + done, out.size() - done,
-                              static_cast<off_t>(offset + done));
+    const ssize_t n =
+        ::pread(fd_, out.data() + done, out.size() - done, static_cast<off_t>(offset + done));
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) return false;  // error, or the file shrank under us
     done += static_cast<std::size_t>(n);

@@ -24,7 +24,7 @@ inline ParseError Fail(std::string what, std::uint64_t offset) {
 template <typename T>
 class Parsed {
  public:
-  Parsed(T value) : value_(std::move(value)) {}  // NOLINT: implicit by design
+  Parsed(T value) : value_(std::move(value)) {}           // NOLINT: implicit by design
   Parsed(ParseError error) : error_(std::move(error)) {}  // NOLINT: implicit by design
 
   bool ok() const { return value_.has_value(); }

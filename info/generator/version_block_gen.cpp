@@ -62,23 +62,23 @@ int main(int argc, char** argv) {
   }
   // Language neutral, code page 1200 (UTF-16): the table name in lower case,
   // as resource compilers write it.
-  const rw::VersionNodeDraft root = rw::ProgramVersionBlock(
-      numbers, u"000004b0",
-      {
-          {u"CompanyName", u"Rasterwacht-Projekt"},
-          {u"ProductName", u"Rasterwacht"},
-          {u"ProductVersion", version},
-          {u"FileVersion", version},
-          {u"FileDescription", u"Monitor-Testbilder"},
-          {u"InternalName", u"Rasterwacht"},
-          {u"OriginalFilename", file_name},
-          {u"LegalCopyright", u"© 2026 Rasterwacht-Projekt"},
-          {u"LegalTrademarks", u"Keine eingetragenen Marken"},
-          {u"PrivateBuild", u"Linux-Ausgabe mit Qt 6"},
-          {u"SpecialBuild", u"Keine Sonderausgabe"},
-          {u"Timestamp", timestamp},
-      },
-      {{0x0000, 0x04B0}});
+  const rw::VersionNodeDraft root =
+      rw::ProgramVersionBlock(numbers, u"000004b0",
+                              {
+                                  {u"CompanyName", u"Rasterwacht-Projekt"},
+                                  {u"ProductName", u"Rasterwacht"},
+                                  {u"ProductVersion", version},
+                                  {u"FileVersion", version},
+                                  {u"FileDescription", u"Monitor-Testbilder"},
+                                  {u"InternalName", u"Rasterwacht"},
+                                  {u"OriginalFilename", file_name},
+                                  {u"LegalCopyright", u"© 2026 Rasterwacht-Projekt"},
+                                  {u"LegalTrademarks", u"Keine eingetragenen Marken"},
+                                  {u"PrivateBuild", u"Linux-Ausgabe mit Qt 6"},
+                                  {u"SpecialBuild", u"Keine Sonderausgabe"},
+                                  {u"Timestamp", timestamp},
+                              },
+                              {{0x0000, 0x04B0}});
   std::ofstream out(argv[1], std::ios::binary | std::ios::trunc);
   out << SourceText(rw::SerialiseVersionNode(root));
   if (!out.flush()) {

@@ -98,9 +98,9 @@ Bytes FixedFileInfo(const ProgramVersion& version) {
   const std::uint32_t ms = (std::uint32_t{version.major} << 16) | version.minor;
   const std::uint32_t ls = (std::uint32_t{version.patch} << 16) | version.tweak;
   Bytes out;
-  for (std::uint32_t v : {kSignature, kStructureVersion, ms, ls, ms, ls, kFlagsMask,
-                          std::uint32_t{0}, kOsUnknown, kTypeApplication, std::uint32_t{0},
-                          std::uint32_t{0}, std::uint32_t{0}}) {
+  for (std::uint32_t v :
+       {kSignature, kStructureVersion, ms, ls, ms, ls, kFlagsMask, std::uint32_t{0}, kOsUnknown,
+        kTypeApplication, std::uint32_t{0}, std::uint32_t{0}, std::uint32_t{0}}) {
     PutU32(out, v);
   }
   return out;
@@ -118,10 +118,10 @@ VersionNodeDraft ProgramVersionBlock(
     PutU16(translation, code_page);
   }
   VersionNodeDraft root = BinaryNode(u"VS_VERSION_INFO", FixedFileInfo(version));
-  root.children.push_back(ParentNode(
-      u"StringFileInfo", {ParentNode(table_name, std::move(entries))}));
-  root.children.push_back(ParentNode(
-      u"VarFileInfo", {BinaryNode(u"Translation", std::move(translation))}));
+  root.children.push_back(
+      ParentNode(u"StringFileInfo", {ParentNode(table_name, std::move(entries))}));
+  root.children.push_back(
+      ParentNode(u"VarFileInfo", {BinaryNode(u"Translation", std::move(translation))}));
   return root;
 }
 

@@ -52,9 +52,9 @@ ElfImage BuildElf(ElfClass elf_class, ElfOrder order, const std::vector<ElfSecti
   out[4] = elf_class == ElfClass::Elf64 ? 2 : 1;
   out[5] = order == ElfOrder::Little ? 1 : 2;
   out[6] = 1;
-  image.Put(16, 2, 2);                                   // e_type: executable
-  image.Put(18, 2, elf_class == ElfClass::Elf64 ? 62 : 3);  // e_machine
-  image.Put(20, 4, 1);                                   // e_version
+  image.Put(16, 2, 2);                                                  // e_type: executable
+  image.Put(18, 2, elf_class == ElfClass::Elf64 ? 62 : 3);              // e_machine
+  image.Put(20, 4, 1);                                                  // e_version
   image.Put(elf_class == ElfClass::Elf64 ? 52 : 40, 2, f.header_size);  // e_ehsize
 
   for (const ElfSection& s : sections) {

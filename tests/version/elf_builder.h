@@ -35,7 +35,9 @@ struct ElfImage {
 
   // File offset of the header of section i (0 is the null section, the given
   // sections follow, .shstrtab is last).
-  std::size_t SectionHeader(std::size_t i) const { return section_headers + i * section_header_size; }
+  std::size_t SectionHeader(std::size_t i) const {
+    return section_headers + i * section_header_size;
+  }
   void Put(std::size_t at, std::size_t width, std::uint64_t v);
 };
 

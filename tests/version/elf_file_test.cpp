@@ -11,7 +11,9 @@ namespace {
 
 using namespace rw::test;
 
-Parsed<FileExtent> Find(const Bytes& bytes) { return FindElfVersionSection(MemoryByteSource(bytes)); }
+Parsed<FileExtent> Find(const Bytes& bytes) {
+  return FindElfVersionSection(MemoryByteSource(bytes));
+}
 
 const ElfClass kClasses[] = {ElfClass::Elf32, ElfClass::Elf64};
 const ElfOrder kOrders[] = {ElfOrder::Little, ElfOrder::Big};
@@ -47,10 +49,10 @@ TEST(FindElfVersionSection, ReadsCountAndNameIndexFromTheFirstHeaderWhenEscaped)
   for (ElfClass c : kClasses) {
     ElfImage image = BuildElf(c, ElfOrder::Big, {{".rw_version", kElfProgBits, {7, 7, 7}}});
     const bool wide = c == ElfClass::Elf64;
-    image.Put(wide ? 60 : 48, 2, 0);       // e_shnum
-    image.Put(wide ? 62 : 50, 2, 0xFFFF);  // e_shstrndx
+    image.Put(wide ? 60 : 48, 2, 0);                                        // e_shnum
+    image.Put(wide ? 62 : 50, 2, 0xFFFF);                                   // e_shstrndx
     image.Put(image.SectionHeader(0) + (wide ? 32 : 20), wide ? 8 : 4, 3);  // sh_size
-    image.Put(image.SectionHeader(0) + (wide ? 40 : 24), 4, 2);            // sh_link
+    image.Put(image.SectionHeader(0) + (wide ? 40 : 24), 4, 2);             // sh_link
     const Parsed<FileExtent> extent = Find(image.bytes);
     ASSERT_TRUE(extent.ok()) << extent.error().Describe();
     EXPECT_EQ(extent.value().offset, image.data[0]);
@@ -72,8 +74,10 @@ TEST(FindElfVersionSection, RejectsBrokenFilesAndSaysWhere) {
       {"truncated identification", [](ElfImage& i) { i.bytes.resize(10); },
        [](const ElfImage&) { return 0; }},
       {"unknown class", [](ElfImage& i) { i.bytes[4] = 3; }, [](const ElfImage&) { return 4; }},
-      {"unknown byte order", [](ElfImage& i) { i.bytes[5] = 0; }, [](const ElfImage&) { return 5; }},
-      {"no section table", [](ElfImage& i) { i.Put(kShoff, 8, 0); }, [](const ElfImage&) { return 0; }},
+      {"unknown byte order", [](ElfImage& i) { i.bytes[5] = 0; },
+       [](const ElfImage&) { return 5; }},
+      {"no section table", [](ElfImage& i) { i.Put(kShoff, 8, 0); },
+       [](const ElfImage&) { return 0; }},
       {"section table past the end", [](ElfImage& i) { i.Put(kShoff, 8, ~std::uint64_t{0} - 8); },
        [](const ElfImage&) { return ~std::uint64_t{0} - 8; }},
       {"too many sections", [](ElfImage& i) { i.Put(kShnum, 2, 0xFF00); },
@@ -96,12 +100,14 @@ TEST(FindElfVersionSection, RejectsBrokenFilesAndSaysWhere) {
        [](const ElfImage&) { return 0; }},
   };
   for (const Breakage& c : cases) {
-    ElfImage image = BuildElf(ElfClass::Elf64, ElfOrder::Little,
-                              {{".text", kElfProgBits, {0xC3}}, {".rw_version", kElfProgBits, GermanBlock()}});
+    ElfImage image =
+        BuildElf(ElfClass::Elf64, ElfOrder::Little,
+                 {{".text", kElfProgBits, {0xC3}}, {".rw_version", kElfProgBits, GermanBlock()}});
     c.patch(image);
     const Parsed<FileExtent> extent = Find(image.bytes);
     ASSERT_FALSE(extent.ok()) << c.what;
-    EXPECT_EQ(extent.error().offset, c.error_offset(image)) << c.what << ": " << extent.error().Describe();
+    EXPECT_EQ(extent.error().offset, c.error_offset(image))
+        << c.what << ": " << extent.error().Describe();
   }
 }
 

@@ -20,7 +20,8 @@ void CheckBlockTree(std::span<const std::uint8_t> block) {
   if (!root.ok()) return;
   const rw::Text table = rw::TranslationTableName(root.value());
   for (const char16_t* key : {u"FileVersion", u"Timestamp"}) {
-    const rw::Text path = u"\\\\StringFileInfo\\\\"_qs + table + u"\\\\"_qs + rw::Text::fromUtf16(key);
+    const rw::Text path =
+        u"\\\\StringFileInfo\\\\"_qs + table + u"\\\\"_qs + rw::Text::fromUtf16(key);
     if (const auto value = rw::QueryVersionValue(root.value(), path)) {
       const rw::Text text = rw::VersionValueText(*value);
       if (static_cast<std::size_t>(text.size()) * 2 > value->bytes.size()) std::abort();

@@ -2,6 +2,8 @@
 
 #include <QDir>
 
+#include "tests/version/text_printer.h"
+
 #include <gtest/gtest.h>
 
 namespace rw {
@@ -29,7 +31,8 @@ TEST(MalformedFiles, GiveTheEmptyTextForEveryCode) {
 TEST(MalformedFiles, TheirGoodTwinsAreRead) {
   const QStringList files = FilesIn("corpus");
   EXPECT_GE(files.size(), 5);
-  for (const QString& path : files) EXPECT_EQ(ReadVersionField(1, path), u"2.5") << path.toStdString();
+  for (const QString& path : files)
+    EXPECT_EQ(ReadVersionField(1, path), u"2.5") << path.toStdString();
 }
 
 }  // namespace

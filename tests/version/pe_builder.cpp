@@ -77,7 +77,8 @@ Bytes TreeWriter::Write(std::vector<std::size_t>& directories, std::vector<std::
   }
   directories.push_back(root);
   for (std::uint32_t d : name_dirs) directories.push_back(d);
-  for (const auto& list : language_dirs) directories.insert(directories.end(), list.begin(), list.end());
+  for (const auto& list : language_dirs)
+    directories.insert(directories.end(), list.begin(), list.end());
 
   // Name strings: a 16-bit length, then the units.
   std::vector<std::pair<std::size_t, std::uint32_t>> name_fixups;  // entry offset, string offset
@@ -105,7 +106,8 @@ Bytes TreeWriter::Write(std::vector<std::size_t>& directories, std::vector<std::
       WriteDirectory(language_dirs[t][n], 0, names[n].languages.size());
     }
   }
-  for (const auto& [entry_at, string_at] : name_fixups) PutU32At(out_, entry_at, kSubdirectory | string_at);
+  for (const auto& [entry_at, string_at] : name_fixups)
+    PutU32At(out_, entry_at, kSubdirectory | string_at);
 
   // Data entries, then the data, each 8-aligned.
   std::vector<std::pair<std::size_t, const PeLanguage*>> languages;

@@ -34,15 +34,15 @@ enum class PeFormat { Pe32, Pe32Plus };
 // The built file and where its pieces sit, so tests can break them.
 struct PeImage {
   Bytes bytes;
-  std::size_t file_header = 0;           // the "PE\0\0" signature
+  std::size_t file_header = 0;  // the "PE\0\0" signature
   std::size_t optional_header = 0;
-  std::size_t resource_directory = 0;    // data directory entry 2
+  std::size_t resource_directory = 0;  // data directory entry 2
   std::size_t section_table = 0;
-  std::size_t resources = 0;             // the resource tree, .rsrc's file data
+  std::size_t resources = 0;  // the resource tree, .rsrc's file data
   std::uint32_t resources_rva = 0;
-  std::vector<std::size_t> directories;  // every resource directory, in tree order
-  std::vector<std::size_t> data_entries; // in tree order
-  std::vector<std::size_t> data;         // in tree order
+  std::vector<std::size_t> directories;   // every resource directory, in tree order
+  std::vector<std::size_t> data_entries;  // in tree order
+  std::vector<std::size_t> data;          // in tree order
 };
 
 // A file with a .text section and a .rsrc section holding the tree.

@@ -11,7 +11,9 @@ namespace {
 
 using namespace rw::test;
 
-Parsed<FileExtent> Find(const Bytes& bytes) { return FindPeVersionResource(MemoryByteSource(bytes)); }
+Parsed<FileExtent> Find(const Bytes& bytes) {
+  return FindPeVersionResource(MemoryByteSource(bytes));
+}
 
 TEST(FindPeVersionResource, FindsTheBlockInBothHeaderFormats) {
   const Bytes block = GermanBlock();
@@ -57,7 +59,8 @@ std::size_t EntryOf(const PeImage& image, std::size_t directory) {
 TEST(FindPeVersionResource, RejectsBrokenFilesAndSaysWhere) {
   const Breakage cases[] = {
       {"no MZ", [](PeImage& i) { i.bytes[0] = 'X'; }, [](const PeImage&) { return 0; }},
-      {"truncated DOS header", [](PeImage& i) { i.bytes.resize(40); }, [](const PeImage&) { return 0; }},
+      {"truncated DOS header", [](PeImage& i) { i.bytes.resize(40); },
+       [](const PeImage&) { return 0; }},
       {"file header offset past the end", [](PeImage& i) { PutU32At(i.bytes, 0x3C, 0xFFFFFFF0); },
        [](const PeImage&) { return 0xFFFFFFF0; }},
       {"no PE signature", [](PeImage& i) { i.bytes[i.file_header] = 'N'; },
@@ -69,16 +72,19 @@ TEST(FindPeVersionResource, RejectsBrokenFilesAndSaysWhere) {
        [](const PeImage& i) { return i.optional_header; }},
       {"optional header too short", [](PeImage& i) { PutU16At(i.bytes, i.file_header + 20, 120); },
        [](const PeImage& i) { return i.optional_header; }},
-      {"section table past the end", [](PeImage& i) { PutU16At(i.bytes, i.file_header + 6, 0xFFFF); },
+      {"section table past the end",
+       [](PeImage& i) { PutU16At(i.bytes, i.file_header + 6, 0xFFFF); },
        [](const PeImage& i) { return i.section_table; }},
       {"no resources", [](PeImage& i) { PutU32At(i.bytes, i.resource_directory, 0); },
        [](const PeImage& i) { return i.resource_directory; }},
-      {"resources in no section", [](PeImage& i) { PutU32At(i.bytes, i.resource_directory, 0x9000); },
+      {"resources in no section",
+       [](PeImage& i) { PutU32At(i.bytes, i.resource_directory, 0x9000); },
        [](const PeImage& i) { return i.resource_directory; }},
       {"resources longer than their section",
        [](PeImage& i) { PutU32At(i.bytes, i.resource_directory + 4, 0x10000); },
        [](const PeImage& i) { return i.resource_directory; }},
-      {"huge entry count", [](PeImage& i) { PutU16At(i.bytes, i.directories[kTypes] + 14, 0xFFFF); },
+      {"huge entry count",
+       [](PeImage& i) { PutU16At(i.bytes, i.directories[kTypes] + 14, 0xFFFF); },
        [](const PeImage& i) { return i.directories[kTypes]; }},
       {"no type 16", [](PeImage& i) { PutU32At(i.bytes, EntryOf(i, kTypes), 17); },
        [](const PeImage& i) { return i.directories[kTypes]; }},
@@ -122,7 +128,8 @@ TEST(FindPeVersionResource, RejectsBrokenFilesAndSaysWhere) {
     c.patch(image);
     const Parsed<FileExtent> extent = Find(image.bytes);
     ASSERT_FALSE(extent.ok()) << c.what;
-    EXPECT_EQ(extent.error().offset, c.error_offset(image)) << c.what << ": " << extent.error().Describe();
+    EXPECT_EQ(extent.error().offset, c.error_offset(image))
+        << c.what << ": " << extent.error().Describe();
   }
 }
 

@@ -13,10 +13,10 @@ namespace {
 
 // P { A = "xy" (text), BC = 01 02 03 (binary) }, laid out by hand.
 const Bytes kSmallTree = {
-    47, 0, 0, 0, 1, 0, 'P', 0, 0, 0, 0, 0,                     // P, padded to 12
-    18, 0, 3, 0, 1, 0, 'A', 0, 0, 0, 0, 0, 'x', 0, 'y', 0, 0, 0,  // A at 12
-    0, 0,                                                       // to 32
-    15, 0, 3, 0, 0, 0, 'B', 0, 'C', 0, 0, 0, 1, 2, 3,           // BC at 32
+    47, 0, 0, 0, 1, 0, 'P', 0, 0,   0, 0, 0,                        // P, padded to 12
+    18, 0, 3, 0, 1, 0, 'A', 0, 0,   0, 0, 0, 'x', 0, 'y', 0, 0, 0,  // A at 12
+    0,  0,                                                          // to 32
+    15, 0, 3, 0, 0, 0, 'B', 0, 'C', 0, 0, 0, 1,   2, 3,             // BC at 32
 };
 
 VersionNodeDraft SmallTree() {
@@ -174,12 +174,13 @@ TEST_F(OurProgramsBlock, HasTheStandardLayout) {
     // Units with the zero, and the value ends in exactly that zero.
     ASSERT_EQ(s.value.size(), 2u * s.value_length);
     EXPECT_EQ(s.value[s.value.size() - 2] | s.value[s.value.size() - 1], 0);
-    for (std::size_t i = 0; i + 2 < s.value.size(); i += 2) EXPECT_NE(s.value[i] | s.value[i + 1], 0);
+    for (std::size_t i = 0; i + 2 < s.value.size(); i += 2)
+      EXPECT_NE(s.value[i] | s.value[i + 1], 0);
   }
   const std::vector<std::u16string> expected = {
-      u"CompanyName",      u"ProductName",    u"ProductVersion",  u"FileVersion",
-      u"FileDescription",  u"InternalName",   u"OriginalFilename", u"LegalCopyright",
-      u"LegalTrademarks",  u"PrivateBuild",   u"SpecialBuild",    u"Timestamp"};
+      u"CompanyName",     u"ProductName",  u"ProductVersion",   u"FileVersion",
+      u"FileDescription", u"InternalName", u"OriginalFilename", u"LegalCopyright",
+      u"LegalTrademarks", u"PrivateBuild", u"SpecialBuild",     u"Timestamp"};
   EXPECT_EQ(keys, expected);
 
   EXPECT_EQ(root.children[1].key, u"VarFileInfo");

@@ -2,6 +2,8 @@
 #include "info/version_query.h"
 #include "info/version_translation.h"
 
+#include "tests/version/text_printer.h"
+
 #include <gtest/gtest.h>
 
 namespace rw {
@@ -43,7 +45,8 @@ TEST_F(VersionQuery, SkipsEmptyNamesAndIgnoresCase) {
       u"StringFileInfo\\040704b0\\FileVersion\\",
       u"\\\\\\stringfileinfo\\\\\\\\040704B0\\FILEVERSION",
   };
-  for (const char16_t* path : same) EXPECT_EQ(TextAt(path), u"3.1") << Text::fromUtf16(path).toStdString();
+  for (const char16_t* path : same)
+    EXPECT_EQ(TextAt(path), u"3.1") << Text::fromUtf16(path).toStdString();
 }
 
 TEST_F(VersionQuery, MissingPiecesAreAbsentAndTheFirstMatchCounts) {

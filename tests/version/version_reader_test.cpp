@@ -5,6 +5,8 @@
 #include "tests/version/temp_files.h"
 #include "tests/version/test_blocks.h"
 
+#include "tests/version/text_printer.h"
+
 #include <gtest/gtest.h>
 
 namespace rw {
@@ -27,9 +29,9 @@ Bytes Block(const std::u16string& table, const Strings& strings, const Translati
 // A block with no VarFileInfo at all.
 Bytes WithoutTranslation() {
   VersionNodeDraft root = BinaryNode(u"VS_VERSION_INFO", FixedFileInfo({1, 0, 0, 0}));
-  root.children.push_back(ParentNode(
-      u"StringFileInfo", {ParentNode(u"000004b0", {TextNode(u"FileVersion", u"1.0")}),
-                          TextNode(u"ProductName", u"direkt")}));
+  root.children.push_back(
+      ParentNode(u"StringFileInfo", {ParentNode(u"000004b0", {TextNode(u"FileVersion", u"1.0")}),
+                                     TextNode(u"ProductName", u"direkt")}));
   return SerialiseVersionNode(root);
 }
 
@@ -47,20 +49,24 @@ struct FileCase {
 
 class ReadVersionFieldFiles : public ::testing::Test {
  protected:
-  Text Write(const char* name, const Bytes& bytes) { return files_.Write(QString::fromUtf8(name), bytes); }
+  Text Write(const char* name, const Bytes& bytes) {
+    return files_.Write(QString::fromUtf8(name), bytes);
+  }
   TempFiles files_;
 };
 
 TEST_F(ReadVersionFieldFiles, ReadsTheFieldOrGivesTheEmptyText) {
   const Text own = QString::fromUtf8(RW_PROGRAM_FILE);
   const Text german = Write("german.exe", Pe(GermanBlock()));
-  const Text utf8 = Write("utf8.exe", Pe(Block(u"0409fde9", {{u"FileVersion", u"8.0"}}, {{0x0409, 0xFDE9}})));
+  const Text utf8 =
+      Write("utf8.exe", Pe(Block(u"0409fde9", {{u"FileVersion", u"8.0"}}, {{0x0409, 0xFDE9}})));
   const Text second_only = Write("second.exe", Pe(Block(u"040904b0", {{u"FileVersion", u"9.9"}},
                                                         {{0x0407, 0x04E4}, {0x0409, 0x04B0}})));
   const Text first_of_two = Write("first.exe", Pe(Block(u"040704E4", {{u"FileVersion", u"7.7"}},
                                                         {{0x0407, 0x04E4}, {0x0409, 0x04B0}})));
   const Text no_translation = Write("no_translation.exe", Pe(WithoutTranslation()));
-  const Text short_translation = Write("short.exe", Pe(Block(u"04070000", {{u"FileVersion", u"1.1"}}, {})));
+  const Text short_translation =
+      Write("short.exe", Pe(Block(u"04070000", {{u"FileVersion", u"1.1"}}, {})));
   const Text extras = Write("extras.exe", Pe(Block(u"000004b0",
                                                    {{u"FileVersion", u"3.0"},
                                                     {u"Timestamp", u"2026-12-08 12:00"},
@@ -70,8 +76,10 @@ TEST_F(ReadVersionFieldFiles, ReadsTheFieldOrGivesTheEmptyText) {
   const Text largest = Write("largest.exe", Pe(PaddedTo(GermanBlock(), 32767)));
   const Text too_large = Write("too_large.exe", Pe(PaddedTo(GermanBlock(), 32768)));
   const Text elf32_big = Write("elf32", BuildElf(ElfClass::Elf32, ElfOrder::Big,
-                                                 {{".rw_version", kElfProgBits, GermanBlock()}}).bytes);
-  const Text text = Write("readme.txt", {'F', 'i', 'l', 'e', 'V', 'e', 'r', 's', 'i', 'o', 'n', '\n'});
+                                                 {{".rw_version", kElfProgBits, GermanBlock()}})
+                                            .bytes);
+  const Text text =
+      Write("readme.txt", {'F', 'i', 'l', 'e', 'V', 'e', 'r', 's', 'i', 'o', 'n', '\n'});
   const Text empty = Write("empty.exe", {});
   const Text folder = files_.Folder(u"Rasterwacht.exe"_qs);
 
