@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QWheelEvent>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -57,6 +58,14 @@ void QueueWheel(const QWheelEvent& wheel, std::int64_t window) {
   }
 }
 
+// Input that goes to an open popup menu belongs to it; while a modal box is
+// up, the other windows take none.
+bool IsTakenElsewhere(const QObject* receiver) {
+  if (QApplication::activePopupWidget()) return true;
+  const QWindow* modal = QGuiApplication::modalWindow();
+  return modal && modal != receiver;
+}
+
 bool IsInput(QEvent::Type type) {
   switch (type) {
     case QEvent::KeyPress:
@@ -90,8 +99,7 @@ class InputTranslator : public QObject {
       TrackKey(*static_cast<QKeyEvent*>(event));
     }
     const std::int64_t window = WindowNumberOfHandle(receiver);
-    // Input that goes to an open popup menu belongs to it, not to the window.
-    if (window < 0 || QApplication::activePopupWidget()) return false;
+    if (window < 0 || IsTakenElsewhere(receiver)) return false;
     Translate(*event, window);
     return false;
   }

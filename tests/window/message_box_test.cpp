@@ -1,0 +1,56 @@
+#include "platform/message_box.h"
+#include "tests/window/window_fixture.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+namespace rw {
+namespace {
+
+using MessageBoxes = WindowServices;
+
+TEST_F(MessageBoxes, OneOkButtonNoIconAndTheOtherWindowsTakeNoInput) {
+  QWidget* main = Open(0);
+  Open(1);
+  main->activateWindow();
+  QCoreApplication::processEvents();
+  QWidget* front = QApplication::activeWindow();
+
+  bool inspected = false;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    inspected = true;
+    EXPECT_EQ(box->windowTitle(), u"Info!"_qs);
+    EXPECT_EQ(box->text(), u"Datei nicht gefunden! <b>&</b>"_qs);
+    EXPECT_EQ(box->textFormat(), Qt::PlainText);
+    EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+    EXPECT_EQ(box->buttons().size(), 1);
+    EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
+    if (front) {
+      EXPECT_EQ(box->parentWidget(), front);
+    }
+    SendMouse(Native(0), QEvent::MouseButtonPress, Qt::RightButton);
+    SendWheel(Native(1), {0, 120});
+    SendKey(Native(1), QEvent::KeyPress, Qt::Key_Space);
+    box->button(QMessageBox::Ok)->click();
+  });
+  EXPECT_EQ(ShowMessage(u"Info!"_qs, u"Datei nicht gefunden! <b>&</b>"_qs, 0), kOkButton);
+  EXPECT_TRUE(inspected);
+  CloseAllWindows();
+  EXPECT_EQ(WaitEvent(), 0);  // the blocked windows queued nothing
+}
+
+TEST_F(MessageBoxes, WithoutAProgramWindowTheBoxHasNoOwner) {
+  QTimer::singleShot(0, [] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->parentWidget(), nullptr);
+    box->button(QMessageBox::Ok)->click();
+  });
+  EXPECT_EQ(ShowMessage(u"Fehlermeldung"_qs, u"Arial 5 konnte nicht geladen werden!"_qs, 0), kOkButton);
+}
+
+}  // namespace
+}  // namespace rw
