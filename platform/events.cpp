@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 
-#include <algorithm>
 #include <deque>
 
 namespace rw {
@@ -77,11 +76,5 @@ std::int64_t WaitEvent() {
 std::int64_t EventObject() { return g_current.object; }
 
 std::int64_t EventParameter() { return g_current.parameter; }
-
-std::int64_t EventWheelNotches() {
-  if (g_current.code != MouseWheelMessage) return 0;
-  const auto delta = static_cast<std::int16_t>(static_cast<std::uint16_t>(g_current.parameter >> 16));
-  return delta / 120;
-}
 
 }  // namespace rw

@@ -43,9 +43,4 @@ std::int64_t EventObject();
 // user); 0 for everything else.
 std::int64_t EventParameter();
 
-// Whole wheel notches of the current event: the delta of EventParameter
-// divided by 120, truncated toward zero (positive away from the user); 0 for
-// any event that is no wheel turn.
-std::int64_t EventWheelNotches();
-
 }  // namespace rw

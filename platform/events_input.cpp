@@ -54,7 +54,9 @@ void QueueWheel(const QWheelEvent& wheel, std::int64_t window) {
   if (delta.y() != 0) {
     QueueRawEvent(MouseWheelMessage, window, WheelParameter(delta.y()));
   } else if (delta.x() != 0) {
-    QueueRawEvent(SidewaysWheelMessage, window, WheelParameter(delta.x()));
+    // Parameter 0: callers read the notches of whatever event came last, and
+    // a sideways turn must not move anything.
+    QueueRawEvent(SidewaysWheelMessage, window, 0);
   }
 }
 

@@ -2,6 +2,7 @@
 #include "platform/events.h"
 #include "platform/events_queue.h"
 #include "platform/window.h"
+#include "patterns/wheel_steps.h"
 #include "tests/window/window_fixture.h"
 
 #include <QCloseEvent>
@@ -62,7 +63,7 @@ TEST_F(Events, WaitBlocksUntilSomethingArrives) {
                                        Qt::NoScrollPhase, false);
   QCoreApplication::postEvent(Native(0), wheel);
   EXPECT_EQ(WaitEvent(), MouseWheelMessage);
-  EXPECT_EQ(EventWheelNotches(), -1);
+  EXPECT_EQ(WheelStepsOf(EventParameter()), 1);  // toward the user
 }
 
 TEST_F(Events, CloseRequestQueuesCloseEventAndKeepsTheWindow) {
@@ -112,16 +113,16 @@ TEST_F(Events, WheelCarriesItsDeltaInTheHighHalfOfTheParameter) {
     SendWheel(Native(0), {0, turn.delta});
     EXPECT_EQ(WaitEvent(), MouseWheelMessage) << turn.delta;
     EXPECT_EQ(EventParameter(), turn.parameter) << turn.delta;
-    EXPECT_EQ(EventWheelNotches(), turn.notches) << turn.delta;
+    EXPECT_EQ(WheelStepsOf(EventParameter()), -turn.notches) << turn.delta;
   }
-  // A sideways turn is no MouseWheelMessage, and no queued event has notches.
+  // A sideways turn is no MouseWheelMessage and carries no notches, nor does
+  // a queued event.
   SendWheel(Native(0), {120, 0});
   QueueEvent(ControlEvent, 0, 0);
   EXPECT_NE(WaitEvent(), MouseWheelMessage);
-  EXPECT_EQ(EventWheelNotches(), 0);
+  EXPECT_EQ(EventParameter(), 0);
   EXPECT_EQ(WaitEvent(), ControlEvent);
   EXPECT_EQ(EventParameter(), 0);
-  EXPECT_EQ(EventWheelNotches(), 0);
 }
 
 TEST_F(Events, EveryInputTurnsTheLoopAndOnlyARightPressIs516) {

@@ -38,8 +38,9 @@ TEST_F(MessageBoxes, OneOkButtonNoIconAndTheOtherWindowsTakeNoInput) {
   });
   EXPECT_EQ(ShowMessage(u"Info!"_qs, u"Datei nicht gefunden! <b>&</b>"_qs, 0), kOkButton);
   EXPECT_TRUE(inspected);
-  CloseAllWindows();
-  EXPECT_EQ(WaitEvent(), 0);  // the blocked windows queued nothing
+  QueueEvent(MenuEvent, 42, 0);
+  EXPECT_EQ(WaitEvent(), MenuEvent);  // the blocked windows queued nothing before it
+  EXPECT_EQ(EventObject(), 42);
 }
 
 TEST_F(MessageBoxes, WithoutAProgramWindowTheBoxHasNoOwner) {
