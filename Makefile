@@ -42,8 +42,10 @@ run: build
 	  ./$(BUILD_DIR)/rasterwacht; \
 	fi
 
+# Unit tests run on Qt's offscreen platform (also while ctest lists them);
+# the end-to-end tests choose their own display.
 test: build
-	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300 -j $(JOBS)
 
 bench: build
 	./$(BUILD_DIR)/rasterwacht-bench
