@@ -38,13 +38,13 @@ inline void ReferenceBox(ReferenceImage& im, std::int64_t x, std::int64_t y, std
 inline void ReferenceLine(ReferenceImage& im, std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, Colour c) {
   x1 = Low(x1), y1 = Low(y1), x2 = Low(x2), y2 = Low(y2);
   if (y1 == y2) {
-    for (std::int64_t i = std::min(x1, x2); i <= std::max(x1, x2); ++i)
-      if (i >= 0 && i < im.width_px) im.Set(i, y1, c);
+    for (std::int64_t i = 0; i < im.width_px; ++i)
+      if (i >= std::min(x1, x2) && i <= std::max(x1, x2)) im.Set(i, y1, c);
     return;
   }
   if (x1 == x2) {
-    for (std::int64_t j = std::min(y1, y2); j <= std::max(y1, y2); ++j)
-      if (j >= 0 && j < im.height_px) im.Set(x1, j, c);
+    for (std::int64_t j = 0; j < im.height_px; ++j)
+      if (j >= std::min(y1, y2) && j <= std::max(y1, y2)) im.Set(x1, j, c);
     return;
   }
   double p[4] = {double(std::clamp<std::int64_t>(x1, -65000, 65000)), double(std::clamp<std::int64_t>(y1, -65000, 65000)),
