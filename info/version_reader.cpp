@@ -39,7 +39,8 @@ Text ReadVersionFieldFrom(std::int64_t code, const ByteSource& source) {
   const Text key = VersionKeyName(code);
   if (key.isEmpty()) return {};
   // Separators are doubled on purpose: the query skips empty names, and an
-  // empty table name then leaves StringFileInfo\key, which matches nothing.
+  // empty table name then leaves StringFileInfo\key, which no well-formed
+  // block holds.
   const Text path = u"\\\\StringFileInfo\\\\"_qs + table + u"\\\\"_qs + key;
   const std::optional<VersionValue> value = QueryVersionValue(root.value(), path);
   if (!value) return {};

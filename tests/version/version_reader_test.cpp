@@ -125,6 +125,27 @@ TEST_F(ReadVersionFieldFiles, ReadsTheFieldOrGivesTheEmptyText) {
   }
 }
 
+TEST(ReadVersionField, ReachesABlockBeyondFourGibibytesOfASparseFile) {
+  // Everything but the ELF header moves 5 GiB up; the hole is never read.
+  constexpr std::uint64_t kBase = std::uint64_t{5} << 30;
+  ElfImage image =
+      BuildElf(ElfClass::Elf64, ElfOrder::Little, {{".rw_version", kElfProgBits, GermanBlock()}});
+  image.Put(image.SectionHeader(1) + 24, 8, kBase + image.data[0]);  // .rw_version sh_offset
+  image.Put(image.SectionHeader(2) + 24, 8, kBase + image.names);    // .shstrtab sh_offset
+  const TempFiles files;
+  const Text path = files.Path(u"sparse"_qs);
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  ASSERT_TRUE(file.seek(static_cast<qint64>(kBase)));
+  file.write(reinterpret_cast<const char*>(image.bytes.data()),
+             static_cast<qint64>(image.bytes.size()));
+  image.Put(40, 8, kBase + image.section_headers);  // e_shoff
+  ASSERT_TRUE(file.seek(0));
+  file.write(reinterpret_cast<const char*>(image.bytes.data()), 64);
+  file.close();
+  EXPECT_EQ(ReadVersionField(kFileVersion, path), u"2.5");
+}
+
 TEST(ReadVersionField, EveryKeyOfOurProgramIsThereExceptTheUnusedOnes) {
   const Text own = QString::fromUtf8(RW_PROGRAM_FILE);
   for (int bit = 0; bit < 14; ++bit) {
