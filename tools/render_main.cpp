@@ -12,6 +12,7 @@
 #include "tools/render_options.h"
 
 #include <QImage>
+#include <QtGlobal>
 
 #include <cstdio>
 #include <cstdlib>
@@ -42,9 +43,16 @@ void PrepareDesktop(const rw::RenderOptions& options) {
   rw::LoadFont(1, u"Arial"_qs, 5);
 }
 
+// Qt's own chatter (a missing runtime folder and the like) is not the
+// tool's business; only fatal messages get through.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtFatalMsg) std::fprintf(stderr, "rasterwacht-render: %s\n", message.toLocal8Bit().constData());
+}
+
 int Render(const rw::RenderOptions& options, int& argc, char** argv) {
   // Never needs a display, whatever the environment names.
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  qInstallMessageHandler(QuietQtMessages);
   rw::StartPlatform(argc, argv);
   PrepareDesktop(options);
   if (!rw::CreateImage(0, rw::ScreenWidth, rw::ScreenHeight)) {
