@@ -7,6 +7,21 @@
 #include "platform/fonts.h"
 
 namespace rw {
+namespace {
+
+// Whether the direct path of `pattern` writes every pixel of the area, so
+// that the white clear before it would be overwritten unseen. Skipping it
+// saves a whole pass over the image memory, which is what large images are
+// limited by; the pixels come out the same.
+bool CoversArea(std::int64_t pattern) {
+  switch (pattern) {
+    case 3: return ScreenHeight >= 2;  // box 0 covers everything
+    case 4: case 5: case 7: case 8: return true;
+    default: return false;
+  }
+}
+
+}  // namespace
 
 void PaintPattern(std::int64_t pattern) {
   switch (pattern) {
@@ -29,9 +44,9 @@ std::int64_t RedrawPattern(std::int64_t pattern) {
   if (pattern < 0 || pattern > 8) return 0;
   if (!BeginDrawing(DrawToImage == 1 ? ImageSurface(0) : WindowSurface(0))) return 0;
   SetDrawingFont(FontHandle(0));
-  DrawBox(0, 0, ScreenWidth, ScreenHeight, 0xFFFFFF);
   {
     DirectPaintingScope direct;
+    if (!PatternTarget() || !CoversArea(pattern)) DrawBox(0, 0, ScreenWidth, ScreenHeight, 0xFFFFFF);
     PaintPattern(pattern);
   }
   EndDrawing();
