@@ -14,6 +14,7 @@ namespace rw {
 namespace {
 
 constexpr Colour kWhite = 0xFFFFFF;
+constexpr std::uint32_t kWhitePixel = PixelOf(kWhite);
 
 // Colour of disc r for r from 1 to `largest` (index r), drawing the random
 // colours in the order the discs would: one after each disc, largest first.
@@ -74,8 +75,9 @@ std::int64_t RowByOffset(const DiscTable& table, const std::vector<std::uint32_t
   return reached;
 }
 
-// Paints every pixel in the colour of the last disc that covers it; pixels
-// outside all discs are left alone. Callers make sure the image is the
+// Paints every pixel in the colour of the last disc that covers it, and the
+// pixels outside all discs in the white of the ground (written again so that
+// the redraw need not clear first). Callers make sure the image is the
 // drawing area and that largest >= 1.
 void PaintNestedDiscs(const PixelTarget* image, std::int64_t largest) {
   const std::vector<std::uint32_t> pixels = DiscPixels(largest);
@@ -94,8 +96,10 @@ void PaintNestedDiscs(const PixelTarget* image, std::int64_t largest) {
     for (const std::int64_t y : {cy - dy, cy + dy}) {
       if (y < 0 || y >= ScreenHeight || (dy == 0 && y != cy)) continue;
       std::uint32_t* row = image->Row(static_cast<std::int32_t>(y));
+      std::fill(row, row + (cx - left), kWhitePixel);
       for (std::int64_t t = left; t >= 1; --t) row[cx - t] = line[static_cast<std::size_t>(t)];
       if (right >= 0) std::memcpy(row + cx, line.data(), static_cast<std::size_t>(right + 1) * sizeof(std::uint32_t));
+      std::fill(row + cx + std::max<std::int64_t>(right, 0) + 1, row + ScreenWidth, kWhitePixel);
     }
   }
 }

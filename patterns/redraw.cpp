@@ -15,8 +15,9 @@ namespace {
 // limited by; the pixels come out the same.
 bool CoversArea(std::int64_t pattern) {
   switch (pattern) {
+    case 2: return ScreenHeight >= 2;  // also writes the ground around the discs
     case 3: return ScreenHeight >= 2;  // box 0 covers everything
-    case 4: case 5: case 7: case 8: return true;
+    case 0: case 1: case 4: case 5: case 7: case 8: return true;
     default: return false;
   }
 }
