@@ -21,6 +21,7 @@ void StartPlatform(int& argc, char** argv) {
   if (g_application) return;
   DisableQtScaling();
   g_application = new QApplication(argc, argv);
+  QGuiApplication::setDesktopFileName(u"de.rasterwacht.Rasterwacht"_qs);
   StartFontService();
 }
 
