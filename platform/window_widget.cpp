@@ -1,5 +1,6 @@
 #include "platform/window_widget.h"
 
+#include "platform/controls_font.h"
 #include "platform/events.h"
 #include "platform/events_queue.h"
 #include "platform/window_overlay.h"
@@ -13,6 +14,8 @@ ProgramWindow::ProgramWindow(std::int64_t number, Qt::WindowFlags hints)
   setBackgroundRole(QPalette::Window);
   setAutoFillBackground(true);
   setCursor(Qt::ArrowCursor);
+  // Controls take the window's font.
+  setFont(ControlFont());
 }
 
 std::shared_ptr<QImage> ProgramWindow::SurfaceBuffer() {
