@@ -17,6 +17,9 @@ void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
+  // Also when CTest lists the tests, which runs the binary without the
+  // test environment.
+  qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
   // Test discovery runs this binary outside ctest's environment too.
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   qInstallMessageHandler(QuietMessages);

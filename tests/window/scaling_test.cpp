@@ -29,6 +29,9 @@ TEST(QtScaling, IsOffWhateverScaleTheEnvironmentAsksFor) {
 
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
+  // Also when CTest lists the tests, which runs the binary without the
+  // test environment.
+  qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
   qputenv("QT_SCALE_FACTOR", QByteArray("1.5"));
   qputenv("QT_SCREEN_SCALE_FACTORS", QByteArray("1.25"));
   rw::DisableQtScaling();
