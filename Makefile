@@ -13,7 +13,7 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-wayland libx11-dev \
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test bench install clean
+.PHONY: all deps configure build run test bench install clean fuzz
 
 all: build
 
@@ -55,3 +55,14 @@ install: build
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# The version reader's fuzzer (clang, libFuzzer, AddressSanitizer and
+# UndefinedBehaviorSanitizer): first every malformed sample once, then
+# FUZZ_SECONDS of fuzzing seeded from the good files.
+FUZZ_SECONDS ?= 120
+fuzz: deps
+	cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DRW_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_version
+	./build-fuzz/tests/fuzz_version tests/version/malformed/*
+	mkdir -p build-fuzz/corpus
+	./build-fuzz/tests/fuzz_version -max_total_time=$(FUZZ_SECONDS) -timeout=5 build-fuzz/corpus tests/version/corpus

@@ -2,6 +2,7 @@
 // redraw does, on Qt's offscreen platform, and saves the drawing area as PNG.
 #include "app/globals.h"
 #include "info/display_metrics.h"
+#include "info/version_reader.h"
 #include "patterns/redraw.h"
 #include "platform/desktops.h"
 #include "platform/fonts.h"
@@ -82,8 +83,13 @@ int main(int argc, char** argv) {
       std::fputs(rw::RenderUsage().toLocal8Bit().constData(), stdout);
       return 0;
     case rw::RenderOptions::Action::Version:
-      std::printf("rasterwacht-render %s\n", RW_RENDER_VERSION);
-      return 0;
+    {
+      // The number comes from the version block in this very file, so it
+      // is what the information page would read from it.
+      const rw::Text version = rw::OwnFileVersion();
+      std::printf("rasterwacht-render %s\n", version.isEmpty() ? "(no version block)" : version.toUtf8().constData());
+      return version.isEmpty() ? 1 : 0;
+    }
     case rw::RenderOptions::Action::Render:
       break;
   }
