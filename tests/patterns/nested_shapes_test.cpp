@@ -1,5 +1,5 @@
 #include "app/globals.h"
-#include "patterns/disc_rows.h"
+#include "platform/disc_rows.h"
 #include "patterns/patterns.h"
 #include "platform/random.h"
 #include "tests/patterns/area.h"

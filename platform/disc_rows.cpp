@@ -1,4 +1,4 @@
-#include "patterns/disc_rows.h"
+#include "platform/disc_rows.h"
 
 namespace rw {
 
