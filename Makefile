@@ -6,14 +6,16 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-# Build, test and run-time packages of Debian 12.
+# Build, test and run-time packages of Debian 12; the last line is what
+# the packaging tests check the installed files and the Debian package with.
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-wayland libx11-dev \
             fonts-liberation2 libgtest-dev libgmock-dev libbenchmark-dev \
-            xvfb xauth xdotool x11-apps imagemagick
+            xvfb xauth xdotool x11-apps imagemagick \
+            qt6-svg-dev desktop-file-utils appstream dpkg-dev file groff-base
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test bench install clean fuzz
+.PHONY: all deps configure build run test bench install package docs clean fuzz
 
 all: build
 
@@ -52,6 +54,16 @@ bench: build
 
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# The Debian package, written into the build folder:
+# build/rasterwacht_<version>-1_<architecture>.deb
+package: build
+	cd $(BUILD_DIR) && cpack
+
+# Renders the README's pictures into docs/ again; a test fails while they
+# differ from what the renderer draws.
+docs: build
+	cmake --build $(BUILD_DIR) --target docs
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -21,7 +21,10 @@ void StartPlatform(int& argc, char** argv) {
   if (g_application) return;
   DisableQtScaling();
   g_application = new QApplication(argc, argv);
-  QGuiApplication::setDesktopFileName(u"de.rasterwacht.Rasterwacht"_qs);
+  // Docks match windows to the desktop entry by these: the Wayland app id,
+  // and on X11 the WM_CLASS class, which the entry names as StartupWMClass.
+  QGuiApplication::setDesktopFileName(QStringLiteral(RW_APP_ID));
+  QCoreApplication::setApplicationName(u"rasterwacht"_qs);
   StartFontService();
 }
 
