@@ -4,6 +4,7 @@
 #include "platform/events.h"
 #include "platform/events_queue.h"
 #include "platform/window_table.h"
+#include "platform/window_units.h"
 #include "platform/window_widget.h"
 
 #include <QLabel>
@@ -17,13 +18,7 @@
 namespace rw {
 namespace {
 
-constexpr std::int64_t kMaxControlSpanPx = 1 << 20;
-
 std::map<std::int64_t, QPointer<QWidget>> g_controls;
-
-int Clamped(std::int64_t value) {
-  return static_cast<int>(std::clamp(value, -kMaxControlSpanPx, kMaxControlSpanPx));
-}
 
 bool CanCreate(std::int64_t number, std::int64_t width, std::int64_t height) {
   return number >= 0 && width >= 0 && height >= 0 && ControlTarget();
@@ -34,7 +29,7 @@ std::int64_t Place(std::int64_t number, QWidget* control, std::int64_t x, std::i
                    std::int64_t height) {
   const auto previous = g_controls.find(number);
   if (previous != g_controls.end()) delete previous->second.data();
-  control->setGeometry(Clamped(x), Clamped(y), Clamped(width), Clamped(height));
+  control->setGeometry(LogicalControlRect(x, y, width, height));
   control->show();
   g_controls[number] = control;
   return 1;
@@ -58,8 +53,8 @@ std::int64_t CreateImageView(std::int64_t number, std::int64_t x, std::int64_t y
 void SetImageViewImage(std::int64_t number, QImage* image) {
   auto* view = dynamic_cast<ImageView*>(ControlWidget(number));
   if (!view) return;
-  view->SetImage(image);
   if (auto* window = dynamic_cast<ProgramWindow*>(view->window())) window->HideSurfaceBuffer();
+  view->SetImage(image);
 }
 
 std::int64_t CreateLabel(std::int64_t number, std::int64_t x, std::int64_t y, std::int64_t width,

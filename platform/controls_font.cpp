@@ -1,5 +1,9 @@
 #include "platform/controls_font.h"
 
+#include "platform/window_units.h"
+
+#include <algorithm>
+
 namespace rw {
 
 QFont ControlFont() {
@@ -7,7 +11,8 @@ QFont ControlFont() {
   // missing.
   QFont font(u"Liberation Sans"_qs);
   font.setStyleHint(QFont::SansSerif);
-  font.setPixelSize(11);
+  // 11 device pixels, also where the desktop scales the controls.
+  font.setPixelSize(static_cast<int>(std::max<std::int64_t>(1, RoundedLogical(11, WindowScale()))));
   return font;
 }
 

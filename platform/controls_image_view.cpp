@@ -3,6 +3,8 @@
 #include "platform/events.h"
 #include "platform/events_queue.h"
 #include "platform/window_table.h"
+#include "platform/window_units.h"
+#include "platform/window_widget.h"
 
 #include <QImage>
 #include <QMouseEvent>
@@ -17,12 +19,18 @@ ImageView::ImageView(std::int64_t number, QWidget* parent) : QWidget(parent), nu
 
 void ImageView::SetImage(QImage* image) {
   image_ = image;
-  if (image_ && !image_->isNull()) resize(image_->size());
+  if (image_ && !image_->isNull()) resize(LogicalWindowSize(image_->width(), image_->height()));
+  if (auto* window = dynamic_cast<ProgramWindow*>(this->window()); window && window->ShowsPicturesNatively()) {
+    window->ShowPicture();
+    return;
+  }
   update();
 }
 
 void ImageView::paintEvent(QPaintEvent* event) {
   if (!image_ || image_->isNull()) return;
+  // The window shows the image past Qt, exactly; this widget lies beneath.
+  if (auto* window = dynamic_cast<ProgramWindow*>(this->window()); window && window->ShowsPicturesNatively()) return;
   QPainter painter(this);
   const QRect area = event->rect() & image_->rect();
   painter.drawImage(area.topLeft(), *image_, area);

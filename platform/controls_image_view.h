@@ -13,8 +13,10 @@ class ImageView : public QWidget {
  public:
   ImageView(std::int64_t number, QWidget* parent);
 
-  // Shows `image` (nullptr: nothing) at the image's own size.
+  // Shows `image` (nullptr: nothing) at the image's own size in device
+  // pixels.
   void SetImage(QImage* image);
+  const QImage* image() const { return image_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

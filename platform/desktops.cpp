@@ -1,5 +1,7 @@
 #include "platform/desktops.h"
 
+#include "platform/wayland/wayland_outputs.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QtGui/qguiapplication_platform.h>
@@ -58,11 +60,34 @@ DesktopRecord RecordOf(const QScreen* screen) {
   return record;
 }
 
+// A Wayland output by its current mode: Qt reports logical sizes there,
+// times a scale that it rounds up to a whole number.
+DesktopRecord RecordOf(const WaylandOutput& output) {
+  const DeviceScale scale = ScaleOf(output);
+  DesktopRecord record;
+  record.x = static_cast<std::int32_t>(DeviceSpan(output.logical_x, scale));
+  record.y = static_cast<std::int32_t>(DeviceSpan(output.logical_y, scale));
+  record.width = output.DesktopWidth();
+  record.height = output.DesktopHeight();
+  record.frequency = static_cast<std::int32_t>((output.refresh_mhz + 500) / 1000);
+  // Wayland names no depth; its outputs show 8 bits per channel, stored
+  // in 32 bits as on X11.
+  record.depth = 32;
+  record.name = QString::fromStdString(output.name).left(32);
+  return record;
+}
+
 }  // namespace
 
 std::vector<DesktopRecord> ReadScreens() {
   std::vector<DesktopRecord> records;
   if (!qGuiApp) return records;
+  if (QGuiApplication::platformName() == u"wayland"_qs) {
+    for (const WaylandOutput& output : WaylandOutputsPrimaryFirst()) {
+      if (output.mode_width > 0 && output.mode_height > 0) records.push_back(RecordOf(output));
+    }
+    if (!records.empty()) return records;
+  }
   QScreen* primary = QGuiApplication::primaryScreen();
   if (!primary) return records;
   records.push_back(RecordOf(primary));

@@ -1,6 +1,7 @@
 #include "platform/fonts.h"
 
 #include "platform/font_rendering.h"
+#include "platform/window_units.h"
 
 #include <QFont>
 #include <QGuiApplication>
@@ -32,7 +33,13 @@ void StartFontService() {
   if (!QGuiApplication::instance()) return;
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return;
-  const long dpi = std::lround(screen->logicalDotsPerInchY() * screen->devicePixelRatio());
+  // Wayland has no dots per inch, only the desktop's scale: a desktop at
+  // 150 % is read as 144 dpi, as X11 desktops set Xft.dpi for it. Qt's
+  // own figure there is 96 times the scale rounded up.
+  const double dpi_raw = QGuiApplication::platformName() == u"wayland"_qs
+                             ? 96.0 * WindowScale().Value()
+                             : screen->logicalDotsPerInchY() * screen->devicePixelRatio();
+  const long dpi = std::lround(dpi_raw);
   if (dpi > 0 && dpi < 100000) g_screen_dpi = static_cast<int>(dpi);
 }
 

@@ -6,6 +6,8 @@
 #include "platform/window_icon.h"
 #include "platform/window_table.h"
 #include "platform/window_widget.h"
+#include "platform/window_units.h"
+#include "platform/scale_warning.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -58,10 +60,11 @@ std::int64_t OpenWindow(std::int64_t number, std::int64_t x, std::int64_t y, std
   CloseWindow(number);
   InstallInputTranslator();
 
-  auto* window = new ProgramWindow(number, WindowHintsFor(flags));
+  const QSize inner_px(static_cast<int>(inner_width), static_cast<int>(inner_height));
+  auto* window = new ProgramWindow(number, WindowHintsFor(flags), inner_px);
   window->setWindowTitle(title);
   window->setWindowIcon(ProgramIcon());
-  const QSize inner(static_cast<int>(inner_width), static_cast<int>(inner_height));
+  const QSize inner = LogicalWindowSize(inner_width, inner_height);
   if (IsResizable(flags)) {
     window->resize(inner);
   } else {
@@ -75,6 +78,7 @@ std::int64_t OpenWindow(std::int64_t number, std::int64_t x, std::int64_t y, std
 
   g_windows[number] = window;
   g_control_target = window;
+  WarnOnceIfPicturesScaled();
   return 1;
 }
 

@@ -8,19 +8,38 @@
 
 namespace rw {
 
+class PixelSurface;
 class WindowOverlay;
 
 // A numbered top-level window of the program. A close request only queues
 // CloseEvent: the window stays until CloseWindow.
+//
+// Its pictures (the image view's image, or what a window surface drew) are
+// shown one pixel on one device pixel. Where Qt's drawing already is 1:1
+// (X11, where its scaling is off) Qt paints them; on Wayland, where the
+// compositor scales whatever Qt draws, a pixel surface over the window
+// shows them past Qt.
 class ProgramWindow : public QWidget {
  public:
-  ProgramWindow(std::int64_t number, Qt::WindowFlags hints);
+  ProgramWindow(std::int64_t number, Qt::WindowFlags hints, QSize inner_px);
+  ~ProgramWindow() override;
 
   std::int64_t number() const { return number_; }
 
-  // The buffer a window surface draws into: the inner area's size, holding
-  // what the window shows now, so that drawing only part of it keeps the
-  // rest. Null when the inner area is empty.
+  // The inner area's size in device pixels, as the window was opened.
+  QSize InnerSizePx() const { return inner_px_; }
+
+  // Whether the pictures go past Qt (controls then leave them to
+  // ShowPicture instead of painting them).
+  bool ShowsPicturesNatively() const { return native_; }
+
+  // Shows the current picture again: the surface buffer if one is up, else
+  // the image view's image. Does nothing where Qt paints the pictures.
+  void ShowPicture();
+
+  // The buffer a window surface draws into: the inner area's device size,
+  // holding what the window shows now, so that drawing only part of it
+  // keeps the rest. Null when the inner area is empty.
   std::shared_ptr<QImage> SurfaceBuffer();
 
   // Shows the surface buffer over the controls (a session on it ended).
@@ -31,10 +50,18 @@ class ProgramWindow : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
+  QImage CurrentPicture() const;
+
   std::int64_t number_;
+  QSize inner_px_;
+  bool native_;
   WindowOverlay* overlay_;
+  std::unique_ptr<PixelSurface> pixels_;
+  std::shared_ptr<QImage> surface_buffer_;  // shown natively while set
+  QPoint pixels_offset_;
 };
 
 }  // namespace rw

@@ -1,0 +1,108 @@
+#include "platform/wayland/pixel_surface.h"
+
+#include "platform/wayland/shm_picture.h"
+#include "platform/wayland/wayland_globals.h"
+
+#include "viewporter-client-protocol.h"
+
+#include <QGuiApplication>
+#include <QWindow>
+#include <qpa/qplatformnativeinterface.h>
+
+#include <wayland-client.h>
+
+namespace rw {
+namespace {
+
+wl_surface* SurfaceOf(QWindow& window) {
+  QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
+  if (!native || !window.handle()) return nullptr;
+  return static_cast<wl_surface*>(native->nativeResourceForWindow("surface", &window));
+}
+
+template <typename T>
+void OnOurQueue(T* proxy, wl_event_queue* queue) {
+  wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(proxy), queue);
+}
+
+}  // namespace
+
+bool PixelSurface::Available() { return ProgramWaylandGlobals() != nullptr; }
+
+bool PixelSurface::Serves(QWindow& window) const { return SurfaceOf(window) == parent_; }
+
+bool PixelSurface::ExactAt(DeviceScale scale) {
+  const WaylandGlobals* globals = ProgramWaylandGlobals();
+  return globals && (globals->viewporter || scale.IsInteger());
+}
+
+std::unique_ptr<PixelSurface> PixelSurface::Create(QWindow& window) {
+  WaylandGlobals* globals = ProgramWaylandGlobals();
+  if (!globals) return nullptr;
+  wl_surface* parent = SurfaceOf(window);
+  if (!parent) return nullptr;
+  wl_surface* surface = wl_compositor_create_surface(globals->compositor);
+  OnOurQueue(surface, globals->queue);
+  wl_subsurface* subsurface = wl_subcompositor_get_subsurface(globals->subcompositor, surface, parent);
+  OnOurQueue(subsurface, globals->queue);
+  // Its own commits show at once; Qt's repaints of the window below do not
+  // hold them back.
+  wl_subsurface_set_desync(subsurface);
+  wl_region* nothing = wl_compositor_create_region(globals->compositor);
+  wl_surface_set_input_region(surface, nothing);
+  wl_region_destroy(nothing);
+  wp_viewport* viewport = nullptr;
+  if (globals->viewporter) {
+    viewport = wp_viewporter_get_viewport(globals->viewporter, surface);
+    OnOurQueue(viewport, globals->queue);
+  }
+  return std::unique_ptr<PixelSurface>(new PixelSurface(*globals, parent, surface, subsurface, viewport));
+}
+
+PixelSurface::PixelSurface(WaylandGlobals& globals, wl_surface* parent, wl_surface* surface,
+                           wl_subsurface* subsurface, wp_viewport* viewport)
+    : globals_(globals), parent_(parent), surface_(surface), subsurface_(subsurface), viewport_(viewport) {}
+
+PixelSurface::~PixelSurface() {
+  if (viewport_) wp_viewport_destroy(viewport_);
+  wl_subsurface_destroy(subsurface_);
+  wl_surface_destroy(surface_);
+  if (shown_) shown_->Abandon(false);
+  wl_display_flush(globals_.display);
+}
+
+void PixelSurface::Show(const QImage& picture, DeviceScale scale, QPoint offset, QColor padding) {
+  // Frees the buffers that the compositor has released meanwhile.
+  wl_display_dispatch_queue_pending(globals_.display, globals_.queue);
+  if (picture.isNull()) return;
+  // With a viewport the buffer covers the logical span exactly; without
+  // one only a whole-number buffer scale can, and at a fractional scale the
+  // compositor enlarges the picture (the user was told).
+  const bool viewport = viewport_ != nullptr;
+  const bool exact = viewport || scale.IsInteger();
+  const DeviceScale span_scale = exact ? scale : DeviceScale{};
+  const std::int64_t logical_width = LogicalSpan(picture.width(), span_scale);
+  const std::int64_t logical_height = LogicalSpan(picture.height(), span_scale);
+  const std::int64_t buffer_scale = !viewport && exact ? scale.numerator : 1;
+  const std::int64_t width = DeviceSpan(logical_width, span_scale);
+  const std::int64_t height = DeviceSpan(logical_height, span_scale);
+  ShmPicture* next = ShmPicture::Create(globals_.shm, globals_.queue, picture, width, height, padding);
+  if (!next) return;
+  if (offset != offset_) {
+    // Takes effect with the window's next commit.
+    wl_subsurface_set_position(subsurface_, offset.x(), offset.y());
+    offset_ = offset;
+  }
+  wl_surface_set_buffer_scale(surface_, static_cast<int32_t>(buffer_scale));
+  if (viewport) {
+    wp_viewport_set_destination(viewport_, static_cast<int32_t>(logical_width), static_cast<int32_t>(logical_height));
+  }
+  wl_surface_attach(surface_, next->buffer(), 0, 0);
+  wl_surface_damage_buffer(surface_, 0, 0, static_cast<int32_t>(width), static_cast<int32_t>(height));
+  wl_surface_commit(surface_);
+  wl_display_flush(globals_.display);
+  if (shown_) shown_->Abandon(true);
+  shown_ = next;
+}
+
+}  // namespace rw
