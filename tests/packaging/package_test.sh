@@ -18,12 +18,13 @@ field() {
 [ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "Architecture: $(field Architecture)"
 [ -n "$(field Maintainer)" ] || fail "no Maintainer"
 [ -n "$(field Description)" ] || fail "no Description"
-# The library dependencies come from the binaries; the fonts are named.
+# The library dependencies come from the binaries; the fonts and Qt's
+# Wayland platform are named.
 depends=$(field Depends)
-for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libx11-6 fonts-liberation2; do
+for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libx11-6 libwayland-client0 \
+  fonts-liberation2 qt6-wayland; do
   echo "$depends" | tr ',' '\n' | grep -q "^ *$package\( \|$\)" || fail "Depends lacks $package: $depends"
 done
-field Recommends | grep -q qt6-wayland || fail "Recommends lacks qt6-wayland"
 
 # Contents: exactly the installed files under /usr, root-owned, with the
 # programs executable and everything else read-only for others.
