@@ -11,6 +11,7 @@ PREFIX ?= /usr/local
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-wayland libx11-dev \
             fonts-liberation2 libgtest-dev libgmock-dev libbenchmark-dev \
             xvfb xauth xdotool x11-apps imagemagick \
+            edid-decode \
             qt6-svg-dev desktop-file-utils appstream dpkg-dev file groff-base
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
@@ -68,13 +69,16 @@ docs: build
 clean:
 	rm -rf $(BUILD_DIR)
 
-# The version reader's fuzzer (clang, libFuzzer, AddressSanitizer and
-# UndefinedBehaviorSanitizer): first every malformed sample once, then
-# FUZZ_SECONDS of fuzzing seeded from the good files.
+# The fuzzers of the version reader and the EDID parser (clang, libFuzzer,
+# AddressSanitizer and UndefinedBehaviorSanitizer): each first runs every
+# malformed sample once, then fuzzes FUZZ_SECONDS seeded from the good files.
 FUZZ_SECONDS ?= 120
 fuzz: deps
 	cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DRW_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build build-fuzz -j $(JOBS) --target fuzz_version
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_version fuzz_edid
 	./build-fuzz/tests/fuzz_version tests/version/malformed/*
 	mkdir -p build-fuzz/corpus
 	./build-fuzz/tests/fuzz_version -max_total_time=$(FUZZ_SECONDS) -timeout=5 build-fuzz/corpus tests/version/corpus
+	./build-fuzz/tests/fuzz_edid tests/edid/malformed/*
+	mkdir -p build-fuzz/corpus-edid
+	./build-fuzz/tests/fuzz_edid -max_total_time=$(FUZZ_SECONDS) -timeout=5 build-fuzz/corpus-edid tests/edid/corpus
