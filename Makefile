@@ -10,8 +10,8 @@ PREFIX ?= /usr/local
 # the packaging tests check the installed files and the Debian package with.
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-wayland libx11-dev \
             fonts-liberation2 libgtest-dev libgmock-dev libbenchmark-dev \
-            xvfb xauth xdotool x11-apps imagemagick \
-            edid-decode \
+            xvfb xauth xdotool x11-apps x11-xserver-utils imagemagick \
+            libxrandr-dev edid-decode \
             qt6-svg-dev desktop-file-utils appstream dpkg-dev file groff-base
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
