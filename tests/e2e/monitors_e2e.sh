@@ -2,12 +2,14 @@
 # rasterwacht --monitors and --monitors --json against RandR monitors of a
 # private Xvfb and a fake kernel connector folder holding real EDIDs; the
 # fields must equal what edid-decode reads from the same EDIDs.
-# Usage (inside xvfb_run.sh): monitors_e2e.sh PROGRAM JSON_QUERY CORPUS CASE
+# Usage (inside xvfb_run.sh): monitors_e2e.sh PROGRAM JSON_QUERY X_SET_EDID CORPUS CASE
 # CASE "one": DP-1, a Dell panel at its native 1366 x 768.
+# CASE "randr": Xvfb's own monitor, whose output carries the Dell EDID; the
+# kernel's connector of the same name holds another, which must lose.
 # CASE "two": DP-1 (first, a Samsung 1280 x 1024 panel run at 1366 x 768) and
 # HDMI-A-1 (second, the primary, an LG 1920 x 1080 panel at 1920 x 1080).
 set -euo pipefail
-program=$1 query=$2 corpus=$3 case=$4
+program=$1 query=$2 set_edid=$3 corpus=$4 case=$5
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -35,6 +37,11 @@ case $case in
     connector DP-1 "$corpus/dell_d1918h_2018.bin"
     xrandr --setmonitor DP-1 1366/410x768/230+0+0 screen
     expect=("DP-1 $corpus/dell_d1918h_2018.bin true 1366 768 0")
+    ;;
+  randr)
+    connector screen "$corpus/samsung_syncmaster_2004.bin"
+    "$set_edid" "$corpus/dell_d1918h_2018.bin" || fail "cannot set the output's EDID"
+    expect=("screen $corpus/dell_d1918h_2018.bin true 1366 768 0")
     ;;
   two)
     connector DP-1 "$corpus/samsung_syncmaster_2004.bin"
@@ -91,7 +98,7 @@ done
 # The text list says the same, block by block.
 grep -q "^Monitor 0: ${expect[0]%% *} (primary)$" "$work/list.txt" || fail "text list: $(cat "$work/list.txt")"
 case $case in
-  one) grep -q "^  Verdict:        native$" "$work/list.txt" || fail "no native verdict: $(cat "$work/list.txt")" ;;
+  one | randr) grep -q "^  Verdict:        native$" "$work/list.txt" || fail "no native verdict: $(cat "$work/list.txt")" ;;
   two)
     grep -qx "  Verdict:        not native: the desktop runs 1366 x 768 on a 1280 x 1024 panel; line gratings will show scaling, not the monitor" "$work/list.txt" ||
       fail "no not-native verdict: $(cat "$work/list.txt")"
