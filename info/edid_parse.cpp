@@ -31,8 +31,7 @@ std::string ManufacturerId(std::uint16_t packed) {
   return id;
 }
 
-void ReadBaseBlock(std::span<const std::uint8_t> bytes, EdidInfo& info) {
-  const BaseBlock base = DecodeBaseBlock(bytes);
+void ReadBaseBlock(std::span<const std::uint8_t> bytes, const BaseBlock& base, EdidInfo& info) {
   info.version = base.edid_version;
   info.revision = base.edid_revision;
   info.manufacturer_id = ManufacturerId(base.id_manufacturer_name);
@@ -67,9 +66,10 @@ Parsed<EdidInfo> ParseEdid(std::span<const std::uint8_t> bytes) {
   EdidInfo info;
   const auto base = bytes.first(kBlockSize);
   if (!ChecksumFits(base)) info.warnings.push_back("checksum of block 0 is wrong");
-  ReadBaseBlock(base, info);
+  const BaseBlock header = DecodeBaseBlock(base);
+  ReadBaseBlock(base, header, info);
 
-  const std::size_t announced = DecodeBaseBlock(base).extension_block_count;
+  const std::size_t announced = header.extension_block_count;
   const std::size_t present = bytes.size() / kBlockSize - 1;
   if (present < announced) {
     info.warnings.push_back("block 0 announces " + std::to_string(announced) + " extension blocks, " +
@@ -85,7 +85,7 @@ Parsed<EdidInfo> ParseEdid(std::span<const std::uint8_t> bytes) {
   info.extension_blocks = static_cast<int>(count);
 
   const bool declared = info.version > 1 || info.revision >= 4 ||
-                        (DecodeBaseBlock(base).feature_support & kFeaturePreferredTimingMode) != 0;
+                        (header.feature_support & kFeaturePreferredTimingMode) != 0;
   const bool starts_with_timing =
       DetailedTimingFrom(base.subspan(kDescriptorOffsets[0], kDescriptorSize), TimingSource::BaseBlock, 0).has_value();
   info.preferred = ChoosePreferredTiming(info, declared, starts_with_timing);
