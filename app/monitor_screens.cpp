@@ -16,7 +16,7 @@ const QScreen* ScreenNamed(const std::string& name) {
   for (const QScreen* screen : QGuiApplication::screens()) {
     if (screen->name().toStdString() == name) return screen;
   }
-  return QGuiApplication::primaryScreen();
+  return nullptr;
 }
 
 // Depth of the screen of that name, as the desktop records give it.
@@ -40,11 +40,15 @@ std::vector<ScreenReport> FromRandr(const std::vector<RandrMonitor>& monitors,
     r.height = m.height;
     r.refresh_hz = m.refresh_hz;
     r.depth = DepthOf(desktops, m.name);
+    // Only Qt's screen of the same name can tell maker, model and serial;
+    // the scale, where there is none, is the primary screen's.
     if (const QScreen* screen = ScreenNamed(m.name)) {
       r.scale = screen->devicePixelRatio();
       r.identity.maker = screen->manufacturer().toStdString();
       r.identity.model = screen->model().toStdString();
       r.identity.serial = screen->serialNumber().toStdString();
+    } else if (const QScreen* primary = QGuiApplication::primaryScreen()) {
+      r.scale = primary->devicePixelRatio();
     }
     r.edid = m.edid;
     reports.push_back(std::move(r));
