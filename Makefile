@@ -11,7 +11,8 @@ PREFIX ?= /usr/local
 # groff-base; the Wayland tests run a headless sway with grim and wtype.
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-wayland libx11-dev \
             fonts-liberation2 libgtest-dev libgmock-dev libbenchmark-dev \
-            xvfb xauth xdotool x11-apps imagemagick \
+            xvfb xauth xdotool x11-apps x11-xserver-utils imagemagick \
+            libxrandr-dev edid-decode \
             qt6-svg-dev desktop-file-utils appstream dpkg-dev file groff-base \
             qt6-base-private-dev libwayland-dev wayland-protocols \
             sway grim wtype python3
@@ -71,13 +72,16 @@ docs: build
 clean:
 	rm -rf $(BUILD_DIR)
 
-# The version reader's fuzzer (clang, libFuzzer, AddressSanitizer and
-# UndefinedBehaviorSanitizer): first every malformed sample once, then
-# FUZZ_SECONDS of fuzzing seeded from the good files.
+# The fuzzers of the version reader and the EDID parser (clang, libFuzzer,
+# AddressSanitizer and UndefinedBehaviorSanitizer): each first runs every
+# malformed sample once, then fuzzes FUZZ_SECONDS seeded from the good files.
 FUZZ_SECONDS ?= 120
 fuzz: deps
 	cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DRW_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build build-fuzz -j $(JOBS) --target fuzz_version
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_version fuzz_edid
 	./build-fuzz/tests/fuzz_version tests/version/malformed/*
 	mkdir -p build-fuzz/corpus
 	./build-fuzz/tests/fuzz_version -max_total_time=$(FUZZ_SECONDS) -timeout=5 build-fuzz/corpus tests/version/corpus
+	./build-fuzz/tests/fuzz_edid tests/edid/malformed/*
+	mkdir -p build-fuzz/corpus-edid
+	./build-fuzz/tests/fuzz_edid -max_total_time=$(FUZZ_SECONDS) -timeout=5 build-fuzz/corpus-edid tests/edid/corpus

@@ -1,3 +1,4 @@
+#include "app/command_line_run.h"
 #include "app/event_loop.h"
 #include "app/program_end.h"
 #include "app/startup.h"
@@ -5,6 +6,11 @@
 #include "platform/services.h"
 
 int main(int argc, char** argv) {
+  // Arguments ask for something else than the window: help, version, the
+  // monitor list. Without any, nothing below changes.
+  if (argc > 1) {
+    if (const auto code = rw::RunCommandLine(argc, argv)) return *code;
+  }
   // Without a display there is nothing to test: end quietly, before Qt
   // would abort on the missing connection.
   if (!rw::DisplayAvailable()) return 0;

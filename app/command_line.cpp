@@ -1,0 +1,98 @@
+#include "app/command_line.h"
+
+#include <array>
+#include <string_view>
+
+namespace rw {
+namespace {
+
+using Action = CommandLine::Action;
+
+// Sets what option `name` asks for; `value` is given only to those that take one.
+struct OptionSpec {
+  std::string_view name;
+  bool takes_value;
+  void (*apply)(CommandLine& line, const std::string& value);
+};
+
+void SetAction(CommandLine& line, Action action) {
+  if (line.action == Action::Run) line.action = action;
+}
+
+constexpr std::array<OptionSpec, 4> kOptions = {{
+    {"--help", false, [](CommandLine& l, const std::string&) { l.action = Action::Help; }},
+    {"--version", false, [](CommandLine& l, const std::string&) { l.action = Action::Version; }},
+    {"--monitors", false, [](CommandLine& l, const std::string&) { SetAction(l, Action::Monitors); }},
+    {"--json", false, [](CommandLine& l, const std::string&) { l.json = true; }},
+}};
+
+const OptionSpec* FindOption(std::string_view name) {
+  for (const OptionSpec& spec : kOptions) {
+    if (spec.name == name) return &spec;
+  }
+  return nullptr;
+}
+
+CommandLine Failure(std::string message) {
+  CommandLine line;
+  line.error = std::move(message);
+  return line;
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
+  CommandLine line;
+  bool options_end = false;
+  for (std::size_t k = 0; k < arguments.size(); ++k) {
+    const std::string& arg = arguments[k];
+    if (options_end || arg.size() < 2 || arg[0] != '-') return Failure("unexpected argument '" + arg + "'");
+    if (arg == "--") {
+      options_end = true;
+      continue;
+    }
+    const std::size_t equals = arg.find('=');
+    const std::string name = arg.substr(0, equals);
+    const OptionSpec* spec = arg.rfind("--", 0) == 0 ? FindOption(name) : nullptr;
+    if (!spec) return Failure("unknown option '" + name + "'");
+    std::string value;
+    if (spec->takes_value) {
+      if (equals != std::string::npos) {
+        value = arg.substr(equals + 1);
+      } else if (k + 1 < arguments.size()) {
+        value = arguments[++k];
+      } else {
+        return Failure("option '" + name + "' needs a value");
+      }
+    } else if (equals != std::string::npos) {
+      return Failure("option '" + name + "' takes no value");
+    }
+    spec->apply(line, value);
+    if (line.action == Action::Help || line.action == Action::Version) return line;
+  }
+  if (line.json && line.action != Action::Monitors) return Failure("option '--json' needs '--monitors'");
+  return line;
+}
+
+std::string ProgramUsage() {
+  return "Usage: rasterwacht [OPTION]...\n"
+         "Test images for checking a monitor. Without options the program measures the\n"
+         "primary display and opens its window of test images (texts in German).\n"
+         "\n"
+         "  --monitors      list the connected monitors, the primary first: position,\n"
+         "                  current mode, desktop scale and what each monitor's EDID\n"
+         "                  says (maker, model, serial number, year, image size, native\n"
+         "                  mode, pixel density), and whether the desktop runs the\n"
+         "                  panel's native resolution\n"
+         "  --json          with --monitors: the same as one JSON document\n"
+         "  --help          show this help and exit\n"
+         "  --version       show the version and exit\n"
+         "\n"
+         "The EDIDs come from the X server (RandR) and from the kernel's connectors in\n"
+         "/sys/class/drm, or the folder that RASTERWACHT_DRM_DIR names.\n"
+         "\n"
+         "Exit status: 0 on success, 1 if no display or monitor is found, 2 for a bad\n"
+         "argument.\n";
+}
+
+}  // namespace rw

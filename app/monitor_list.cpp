@@ -1,0 +1,40 @@
+#include "app/monitor_list.h"
+
+#include "info/edid_parse.h"
+
+#include <algorithm>
+
+namespace rw {
+
+std::vector<MonitorRecord> MonitorRecordsFrom(const std::vector<ScreenReport>& screens,
+                                              const std::vector<DrmConnector>& connectors) {
+  std::vector<MonitorRecord> records;
+  for (const ScreenReport& s : screens) {
+    MonitorRecord r;
+    r.connector = s.identity.connector;
+    r.primary = s.primary;
+    r.x = s.x;
+    r.y = s.y;
+    r.width = s.width;
+    r.height = s.height;
+    r.refresh_hz = s.refresh_hz;
+    r.depth = s.depth;
+    r.scale = s.scale;
+    Parsed<EdidInfo> edid = ParseEdid(s.edid);
+    if (!edid.ok()) {
+      if (const int k = MatchDrmConnector(connectors, s.identity); k >= 0) {
+        edid = ParseEdid(connectors[static_cast<std::size_t>(k)].edid);
+      }
+    }
+    if (edid.ok()) r.edid = std::move(edid.value());
+    records.push_back(std::move(r));
+  }
+  // A desktop where none is marked primary (X11 without a primary output)
+  // treats its first monitor as the primary one.
+  const bool any_primary = std::any_of(records.begin(), records.end(), [](const MonitorRecord& r) { return r.primary; });
+  if (!any_primary && !records.empty()) records.front().primary = true;
+  std::stable_partition(records.begin(), records.end(), [](const MonitorRecord& r) { return r.primary; });
+  return records;
+}
+
+}  // namespace rw

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "app/monitor_report.h"
+#include "info/drm_connectors.h"
+#include "info/monitor_edid_match.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace rw {
+
+// What the window system says about one of its monitors.
+struct ScreenReport {
+  ScreenIdentity identity;  // connector name, and maker, model and serial where known
+  bool primary = false;
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+  double refresh_hz = 0;
+  int depth = 0;
+  double scale = 1;
+  std::vector<std::uint8_t> edid;  // the window system's own copy; may be empty
+};
+
+// The monitors, the primary first (the first one when none is marked) and
+// the others in the window system's order. Each gets the window system's EDID where that one reads, else the
+// EDID of its kernel connector.
+std::vector<MonitorRecord> MonitorRecordsFrom(const std::vector<ScreenReport>& screens,
+                                              const std::vector<DrmConnector>& connectors);
+
+// The window system's monitors: on X11 RandR's monitor list, elsewhere (or
+// without RandR 1.5) Qt's screens. Needs a QGuiApplication.
+std::vector<ScreenReport> ReadScreenReports();
+
+}  // namespace rw

@@ -1,0 +1,170 @@
+#include "app/monitor_report.h"
+
+#include "info/pnp_makers.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace rw {
+namespace {
+
+std::string Fixed(double value, int decimals) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.*f", decimals, value);
+  return text;
+}
+
+// The shortest of up to three decimals: 1, 1.25, 59.79.
+std::string Number(double value) {
+  std::string text = Fixed(value, 3);
+  while (text.back() == '0') text.pop_back();
+  if (text.back() == '.') text.pop_back();
+  return text;
+}
+
+std::string Size(int width, int height) { return std::to_string(width) + " x " + std::to_string(height); }
+
+std::string JsonString(const std::string& text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    const auto u = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (u < 0x20) {
+      char escape[8];
+      std::snprintf(escape, sizeof escape, "\\u%04x", u);
+      out += escape;
+    } else {
+      out += c;
+    }
+  }
+  return out + "\"";
+}
+
+std::string JsonOptionalString(const std::optional<std::string>& text) {
+  return text ? JsonString(*text) : "null";
+}
+
+std::string JsonOptionalNumber(const std::optional<double>& value, int decimals) {
+  return value ? Fixed(*value, decimals) : "null";
+}
+
+std::optional<std::string> NonEmpty(std::string text) {
+  if (text.empty()) return std::nullopt;
+  return text;
+}
+
+// Text lines of what the EDID says, each "  Label: value\n".
+std::string EdidLines(const EdidInfo& e) {
+  std::string out;
+  const auto line = [&](const char* label, const std::string& value) {
+    char head[32];
+    std::snprintf(head, sizeof head, "  %-15s ", label);
+    out += head + value + "\n";
+  };
+  const std::string_view maker = MakerName(e.manufacturer_id);
+  line("Maker:", e.manufacturer_id.empty() ? "unknown"
+                 : maker.empty()            ? e.manufacturer_id
+                                            : e.manufacturer_id + " (" + std::string(maker) + ")");
+  line("Product code:", std::to_string(e.product_code));
+  const std::string serial = SerialText(e);
+  line("Serial number:", serial.empty() ? "none" : serial);
+  line("Model name:", e.name.value_or("none"));
+  line(e.model_year ? "Model year:" : "Year:", std::to_string(e.year));
+  line("Image size:", e.image_size ? Size(e.image_size->width_mm, e.image_size->height_mm) + " mm, " +
+                                         Fixed(DiagonalInches(*e.image_size), 1) + " inches diagonal"
+                                   : "unknown");
+  line("Native mode:", e.preferred ? Size(e.preferred->width, e.preferred->height) + ", " +
+                                         Fixed(e.preferred->refresh_hz, 3) + " Hz"
+                                   : "unknown");
+  const std::optional<double> ppi = PixelDensity(e);
+  line("Pixel density:", ppi ? Fixed(*ppi, 1) + " pixels per inch" : "unknown");
+  for (const std::string& warning : e.warnings) line("EDID warning:", warning);
+  return out;
+}
+
+std::string EdidJson(const EdidInfo& e) {
+  const std::string_view maker = MakerName(e.manufacturer_id);
+  std::string out = "{";
+  out += "\"manufacturer_id\": " + JsonOptionalString(NonEmpty(e.manufacturer_id));
+  out += ", \"manufacturer_name\": " + JsonOptionalString(NonEmpty(std::string(maker)));
+  out += ", \"product_code\": " + std::to_string(e.product_code);
+  out += ", \"serial\": " + JsonOptionalString(NonEmpty(SerialText(e)));
+  out += ", \"name\": " + JsonOptionalString(e.name);
+  out += ", \"year\": " + std::to_string(e.year);
+  out += ", \"model_year\": " + std::string(e.model_year ? "true" : "false");
+  out += ", \"image_width_mm\": " + (e.image_size ? std::to_string(e.image_size->width_mm) : "null");
+  out += ", \"image_height_mm\": " + (e.image_size ? std::to_string(e.image_size->height_mm) : "null");
+  out += ", \"diagonal_inches\": " +
+         JsonOptionalNumber(e.image_size ? std::optional(DiagonalInches(*e.image_size)) : std::nullopt, 1);
+  out += ", \"preferred_width\": " + (e.preferred ? std::to_string(e.preferred->width) : "null");
+  out += ", \"preferred_height\": " + (e.preferred ? std::to_string(e.preferred->height) : "null");
+  out += ", \"preferred_refresh_hz\": " +
+         JsonOptionalNumber(e.preferred ? std::optional(e.preferred->refresh_hz) : std::nullopt, 3);
+  out += ", \"pixel_density_ppi\": " + JsonOptionalNumber(PixelDensity(e), 1);
+  out += ", \"warnings\": [";
+  for (std::size_t k = 0; k < e.warnings.size(); ++k) out += (k ? ", " : "") + JsonString(e.warnings[k]);
+  return out + "]}";
+}
+
+}  // namespace
+
+std::optional<bool> RunsNative(const MonitorRecord& m) {
+  if (!m.edid || !m.edid->preferred) return std::nullopt;
+  const EdidTiming& p = *m.edid->preferred;
+  return (m.width == p.width && m.height == p.height) || (m.width == p.height && m.height == p.width);
+}
+
+std::string NativeVerdict(const MonitorRecord& m) {
+  const std::optional<bool> native = RunsNative(m);
+  if (!native) return "unknown: no EDID names the panel's native mode";
+  if (*native) return "native";
+  const EdidTiming& p = *m.edid->preferred;
+  return "not native: the desktop runs " + Size(m.width, m.height) + " on a " + Size(p.width, p.height) +
+         " panel; line gratings will show scaling, not the monitor";
+}
+
+std::optional<double> PixelDensity(const EdidInfo& e) {
+  if (!e.image_size || !e.preferred) return std::nullopt;
+  return std::hypot(double{1} * e.preferred->width, double{1} * e.preferred->height) / DiagonalInches(*e.image_size);
+}
+
+std::string MonitorsText(const std::vector<MonitorRecord>& monitors) {
+  std::string out;
+  for (std::size_t k = 0; k < monitors.size(); ++k) {
+    const MonitorRecord& m = monitors[k];
+    if (k) out += "\n";
+    out += "Monitor " + std::to_string(k) + ": " + m.connector + (m.primary ? " (primary)" : "") + "\n";
+    out += "  Position:       " + std::to_string(m.x) + ", " + std::to_string(m.y) + "\n";
+    out += "  Mode:           " + Size(m.width, m.height) + ", " +
+           (m.refresh_hz > 0 ? Fixed(m.refresh_hz, 3) + " Hz" : std::string("refresh rate unknown")) + ", " +
+           (m.depth > 0 ? std::to_string(m.depth) + " bits per pixel" : std::string("depth unknown")) + "\n";
+    out += "  Desktop scale:  " + Number(m.scale) + "\n";
+    out += m.edid ? EdidLines(*m.edid) : "  EDID:           none could be read\n";
+    out += "  Verdict:        " + NativeVerdict(m) + "\n";
+  }
+  return out;
+}
+
+std::string MonitorsJson(const std::vector<MonitorRecord>& monitors) {
+  std::string out = "[";
+  for (std::size_t k = 0; k < monitors.size(); ++k) {
+    const MonitorRecord& m = monitors[k];
+    const std::optional<bool> native = RunsNative(m);
+    out += k ? ",\n " : "\n ";
+    out += "{\"connector\": " + JsonString(m.connector);
+    out += ", \"primary\": " + std::string(m.primary ? "true" : "false");
+    out += ", \"x\": " + std::to_string(m.x) + ", \"y\": " + std::to_string(m.y);
+    out += ", \"width\": " + std::to_string(m.width) + ", \"height\": " + std::to_string(m.height);
+    out += ", \"refresh_hz\": " + JsonOptionalNumber(m.refresh_hz > 0 ? std::optional(m.refresh_hz) : std::nullopt, 3);
+    out += ", \"depth\": " + (m.depth > 0 ? std::to_string(m.depth) : "null");
+    out += ", \"scale\": " + Number(m.scale);
+    out += ", \"edid\": " + (m.edid ? EdidJson(*m.edid) : "null");
+    out += ", \"native\": " + std::string(!native ? "null" : *native ? "true" : "false");
+    out += "}";
+  }
+  return out + (monitors.empty() ? "]\n" : "\n]\n");
+}
+
+}  // namespace rw

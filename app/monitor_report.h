@@ -1,0 +1,42 @@
+#pragma once
+
+#include "info/edid_info.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace rw {
+
+// One connected monitor as --monitors describes it.
+struct MonitorRecord {
+  std::string connector;  // as the window system names it
+  bool primary = false;
+  int x = 0;
+  int y = 0;
+  int width = 0;  // current mode, device pixels
+  int height = 0;
+  double refresh_hz = 0;  // 0: unknown
+  int depth = 0;          // bits per pixel; 0: unknown
+  double scale = 1;       // the desktop's scale factor on this monitor
+  std::optional<EdidInfo> edid;
+};
+
+// Whether the desktop runs the panel's native mode (either way round, for
+// a turned panel); nullopt without an EDID that names one.
+std::optional<bool> RunsNative(const MonitorRecord& monitor);
+
+// The verdict line: "native", or why not.
+std::string NativeVerdict(const MonitorRecord& monitor);
+
+// Pixels per inch of the panel at its native mode; nullopt without a real
+// image size or a native mode.
+std::optional<double> PixelDensity(const EdidInfo& edid);
+
+// One block per monitor, in the given order.
+std::string MonitorsText(const std::vector<MonitorRecord>& monitors);
+
+// One JSON document: an array of one object per monitor.
+std::string MonitorsJson(const std::vector<MonitorRecord>& monitors);
+
+}  // namespace rw

@@ -1,0 +1,124 @@
+// Writes malformed/: each file a real EDID of corpus/ (or a built one) with
+// one fault. Run by hand from the source folder; the outputs are committed.
+//   edid_make_samples tests/edid
+
+#include "tests/edid/edid_builder.h"
+
+#include <cstdio>
+#include <string>
+
+using namespace rw::test;
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: edid_make_samples FOLDER\n");
+    return 2;
+  }
+  const std::string root = argv[1];
+  const auto corpus = [&](const char* name) { return ReadBytes(root + "/corpus/" + name); };
+  const auto out = [&](const char* name, const Bytes& bytes) { WriteBytes(root + "/malformed/" + name, bytes); };
+  const Bytes dell = corpus("dell_d1918h_2018.bin");
+  const Bytes samsung = corpus("samsung_syncmaster_2004.bin");
+  const Bytes csot = corpus("csot_mne007za1_displayid_2022.bin");
+
+  out("empty", {});
+  out("header_only", Bytes(dell.begin(), dell.begin() + 8));
+  out("base_block_cut", Bytes(dell.begin(), dell.begin() + 127));
+  Bytes b = samsung;
+  b[3] = 0x00;
+  out("header_broken", b);
+
+  b = samsung;
+  b[0x40] ^= 0x10;  // inside the first timing; checksum left as it was
+  out("base_checksum_wrong", b);
+  b = dell;
+  b[126] = 3;
+  FixChecksums(b);
+  out("announces_more_extensions", b);
+  b = samsung;
+  b[126] = 255;
+  FixChecksums(b);
+  out("announces_255_extensions", b);
+  b = dell;
+  b.resize(dell.size() + 77, 0xEE);
+  out("trailing_bytes", b);
+  b = dell;
+  b.resize(200);
+  out("extension_cut", b);
+
+  b = dell;
+  b[128 + 2] = 127;
+  FixChecksums(b);
+  out("cta_offset_on_checksum", b);
+  b = dell;
+  b[128 + 2] = 255;
+  FixChecksums(b);
+  out("cta_offset_past_block", b);
+  b = dell;
+  b[128 + 2] = 2;
+  FixChecksums(b);
+  out("cta_offset_inside_header", b);
+  b = dell;
+  b[128 + 2] = 120;  // a descriptor would run into the checksum
+  FixChecksums(b);
+  out("cta_descriptor_into_checksum", b);
+
+  b = csot;
+  b[128 + 2] = 0xFF;
+  FixChecksums(b);
+  out("displayid_section_too_long", b);
+  b = csot;
+  b[128 + 7] = 0xF0;
+  FixChecksums(b);
+  out("displayid_data_block_too_long", b);
+  b = csot;
+  b[128 + 7] = 19;  // less than one timing
+  FixChecksums(b);
+  out("displayid_timing_cut", b);
+  b = csot;
+  for (int k = 8; k < 28; ++k) b[128 + k] = 0xFF;  // the largest sizes and clock
+  FixChecksums(b);
+  out("displayid_timing_all_ones", b);
+  b = csot;
+  b[128 + 2] = 0;
+  b[128 + 5] = 0;
+  FixChecksums(b);
+  out("displayid_empty_section", b);
+
+  b = samsung;
+  for (int k = 0x36; k < 0x36 + 18; ++k) b[k] = 0;
+  b[0x36] = 1;  // a clock, but no pixels
+  FixChecksums(b);
+  out("timing_without_pixels", b);
+  b = samsung;
+  for (int k = 0x36; k < 0x7E; ++k) b[k] = 0xFF;  // four timings of all ones
+  FixChecksums(b);
+  out("descriptors_all_ones", b);
+  b = samsung;
+  b[8] = 0x00;
+  b[9] = 0x00;
+  FixChecksums(b);
+  out("manufacturer_letters_zero", b);
+  b = samsung;
+  for (int k = 0x5A + 5; k < 0x5A + 18; ++k) b[k] = 0x01;  // the name, unprintable
+  FixChecksums(b);
+  out("name_unprintable", b);
+  b = samsung;
+  b[0x48 + 4] = 0x0F;  // range limits: every offset bit
+  FixChecksums(b);
+  out("range_offsets_all_set", b);
+  b = BaseBlock();
+  b[21] = 0;
+  b[22] = 0;
+  SetDescriptor(b, 0, DetailedTiming(1920, 1080, 280, 45, 14850, 16, 9));
+  FixChecksums(b);
+  out("size_aspect_only", b);
+  b = BaseBlock();
+  b[126] = 1;
+  Bytes unknown(128, 0);
+  unknown[0] = 0xF0;  // a block map
+  b.insert(b.end(), unknown.begin(), unknown.end());
+  FixChecksums(b);
+  out("unknown_extension", b);
+  return 0;
+}
