@@ -11,6 +11,7 @@ PREFIX ?= /usr/local
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-wayland libx11-dev \
             fonts-liberation2 libgtest-dev libgmock-dev libbenchmark-dev \
             xvfb xauth xdotool x11-apps imagemagick \
+            openbox mutter dbus-daemon x11-utils \
             qt6-svg-dev desktop-file-utils appstream dpkg-dev file groff-base
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
