@@ -68,6 +68,24 @@ TEST_F(Windows, CentredFlagCentresTheFrameOnThePrimaryScreen) {
   EXPECT_EQ(WindowHandle(2)->frameGeometry().topLeft(), screen.topLeft());
 }
 
+TEST_F(Windows, AMaximisedStateAtMappingIsUndoneOnceLaterOnesStay) {
+  ASSERT_NE(OpenWindow(0, 20, 30, 300, 200, u"Rasterwacht"_qs, 0xCF0000), 0);
+  QWidget* window = WindowHandle(0);
+  // What a window manager does while it maps the window, before the window
+  // is first exposed.
+  window->setWindowState(Qt::WindowMaximized);
+  for (int i = 0; i < 100 && !window->windowHandle()->isExposed(); ++i) QCoreApplication::processEvents();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(window->windowState(), Qt::WindowNoState);
+  EXPECT_EQ(window->size(), QSize(300, 200));
+  EXPECT_EQ(window->frameGeometry().topLeft(), QPoint(20, 30));
+
+  // Once the window is on the screen, maximising is the user's choice.
+  window->setWindowState(Qt::WindowMaximized);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(window->windowState(), Qt::WindowMaximized);
+}
+
 TEST_F(Windows, ImpossibleWindowsLeaveTheNumberFree) {
   EXPECT_EQ(OpenWindow(0, 0, 0, 0, 100, u"x"_qs, 0xCF0000), 0);
   EXPECT_EQ(OpenWindow(0, 0, 0, 100, -5, u"x"_qs, 0xCF0000), 0);
