@@ -120,10 +120,10 @@ TEST_F(Events, AWindowDestroyedByAnotherClientAsksToBeClosedUntilItIs) {
   static_cast<ProgramWindow*>(WindowHandle(0))->MarkDestroyedOutside();
   QueueEvent(MenuEvent, 3, 1);
   EXPECT_EQ(WaitEvent(), MenuEvent);  // what waits comes first
-  EXPECT_EQ(WaitEvent(), CloseEvent);
+  ASSERT_EQ(WaitEvent(), CloseEvent);
   EXPECT_EQ(EventObject(), 0);
   // A loop that used the request up (the information page's) gets it again.
-  EXPECT_EQ(WaitEvent(), CloseEvent);
+  ASSERT_EQ(WaitEvent(), CloseEvent);
   EXPECT_EQ(EventObject(), 0);
   CloseWindow(0);
   QTimer::singleShot(50, [] { QueueEvent(MenuEvent, 4, 1); });

@@ -80,10 +80,18 @@ TEST_F(Windows, AMaximisedStateAtMappingIsUndoneOnceLaterOnesStay) {
   EXPECT_EQ(window->size(), QSize(300, 200));
   EXPECT_EQ(window->frameGeometry().topLeft(), QPoint(20, 30));
 
-  // Once the window is on the screen, maximising is the user's choice.
+  // Only once.
   window->setWindowState(Qt::WindowMaximized);
   QCoreApplication::processEvents();
   EXPECT_EQ(window->windowState(), Qt::WindowMaximized);
+
+  // Once a window is on the screen, maximising it is the user's choice.
+  ASSERT_NE(OpenWindow(1, 0, 0, 300, 200, u"Infos+Hilfe-Fenster"_qs, 0xCF0000), 0);
+  QWidget* shown = WindowHandle(1);
+  for (int i = 0; i < 100 && !shown->windowHandle()->isExposed(); ++i) QCoreApplication::processEvents();
+  shown->setWindowState(Qt::WindowMaximized);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(shown->windowState(), Qt::WindowMaximized);
 }
 
 TEST_F(Windows, ImpossibleWindowsLeaveTheNumberFree) {
