@@ -7,10 +7,7 @@
 
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
-#include <QPointer>
 #include <QtGui/qguiapplication_platform.h>
-
-#include <set>
 
 // Xlib and xcb last: their macros (None, KeyPress, Bool ...) clash with Qt's.
 #include <X11/Xlib.h>
@@ -18,11 +15,6 @@
 
 namespace rw {
 namespace {
-
-// Windows whose X window someone else destroyed. Qt still names them in its
-// requests (unmapping, destroying, painting) until they are closed; the
-// server answers each with an error that says nothing to the user.
-std::set<std::uint32_t> g_dead_windows;
 
 class X11WindowWatch : public QAbstractNativeEventFilter {
  public:
@@ -33,7 +25,6 @@ class X11WindowWatch : public QAbstractNativeEventFilter {
     if (type != "xcb_generic_event_t") return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
     switch (event->response_type & 0x7F) {
-      case 0: return g_dead_windows.contains(reinterpret_cast<const xcb_generic_error_t*>(event)->resource_id);
       case XCB_DESTROY_NOTIFY: Destroyed(reinterpret_cast<const xcb_destroy_notify_event_t*>(event)->window); break;
       case XCB_PROPERTY_NOTIFY: PropertyChanged(*reinterpret_cast<const xcb_property_notify_event_t*>(event)); break;
       default: break;
@@ -45,7 +36,6 @@ class X11WindowWatch : public QAbstractNativeEventFilter {
   static void Destroyed(xcb_window_t id) {
     ProgramWindow* window = FindProgramWindowByNativeId(id);
     if (!window) return;
-    g_dead_windows.insert(id);
     window->MarkDestroyedOutside();
     QueueEvent(CloseEvent, window->number(), window->number());
   }
@@ -70,8 +60,6 @@ void InstallX11WindowWatch() {
   auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
   if (!x11 || !x11->display()) return;
   installed = true;
-  // Lives as long as the process: Qt may hand it errors until its connection
-  // is gone.
   static X11WindowWatch watch(x11->display());
   qGuiApp->installNativeEventFilter(&watch);
 }
