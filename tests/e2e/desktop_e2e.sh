@@ -55,12 +55,13 @@ sleep 1
   fail "the inner area moved to $(inner_geometry "$main_window")"
 maximised "$main_window" && fail "the main window was maximised again"
 
-# A key held right after a pointer movement: the movement's poll makes the
-# press's own poll too early, and no event comes before the release.
-xdotool mousemove $((area_x + 300)) $((area_y + 300)) keydown 7 sleep 0.35 keyup 7
+# A key pressed 50 ms after a pointer movement and held for 350 ms: the
+# movement's poll makes the press's own poll too early, and no event comes
+# before the release.
+xdotool mousemove $((area_x + 300)) $((area_y + 300)) sleep 0.05 keydown 7 sleep 0.35 keyup 7
 expect_picture key7_after_move "$(reference p7 7)"
 sleep 0.3
-xdotool mousemove $((area_x + 320)) $((area_y + 310)) keydown 5 sleep 0.35 keyup 5
+xdotool mousemove $((area_x + 320)) $((area_y + 310)) sleep 0.05 keydown 5 sleep 0.35 keyup 5
 expect_picture key5_after_move "$(reference p5 5)"
 
 # open_page NAME: menu item 9, OK on the "Info!" box, the page.
