@@ -24,11 +24,16 @@ TEST_F(KeyPoll, AKeyPressedJustAfterAPollIsSeenWhenTheIntervalIsOver) {
   PollKeyboard();
   EXPECT_EQ(RedrawPending, 0);  // within the 100 ms: not read yet
 
-  EXPECT_EQ(WaitEvent(), WakeUpMessage);
-  EXPECT_GE(MillisecondClock() - LastKeyPoll, 100);
-  PollKeyboard();
+  // Only wake-ups come now: the one at the end of the interval, and one a
+  // millisecond later where the timer and the clock round apart.
+  const std::int64_t previous_poll = LastKeyPoll;
+  for (int turn = 0; turn < 3 && RedrawPending == 0; ++turn) {
+    ASSERT_EQ(WaitEvent(), WakeUpMessage);
+    PollKeyboard();
+  }
   EXPECT_EQ(RedrawPending, 1);
   EXPECT_EQ(NextPattern, 7);
+  EXPECT_GE(LastKeyPoll - previous_poll, 100);
   SendKey(Native(0), QEvent::KeyRelease, Qt::Key_7);
 }
 
