@@ -12,7 +12,6 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QPointer>
-#include <QScreen>
 #include <QWindow>
 
 #include <algorithm>
