@@ -13,6 +13,7 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-wayland libx11-dev \
             fonts-liberation2 libgtest-dev libgmock-dev libbenchmark-dev \
             xvfb xauth xdotool x11-apps x11-xserver-utils imagemagick \
             libxrandr-dev edid-decode \
+            openbox mutter dbus-daemon x11-utils \
             qt6-svg-dev desktop-file-utils appstream dpkg-dev file groff-base \
             qt6-base-private-dev libwayland-dev wayland-protocols \
             sway grim wtype python3

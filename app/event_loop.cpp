@@ -9,6 +9,7 @@
 #include "platform/image_store.h"
 #include "platform/key_state.h"
 #include "platform/menu.h"
+#include "platform/wake_up.h"
 #include "platform/window.h"
 
 namespace rw {
@@ -44,10 +45,24 @@ void HandleMenuCommand(std::int64_t command) {
   }
 }
 
+bool PolledKeyHeld() {
+  if (KeyIsDown(kSpaceKey)) return true;
+  for (std::int64_t digit = 0; digit <= 8; ++digit) {
+    if (KeyIsDown(kDigitKey0 + digit)) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 void PollKeyboard() {
-  if (MillisecondClock() - LastKeyPoll < kKeyPollIntervalMs) return;
+  const std::int64_t since_last_poll = MillisecondClock() - LastKeyPoll;
+  if (since_last_poll < kKeyPollIntervalMs) {
+    // The next event may only be the key's release, when it is too late to
+    // see the key: turn the loop once more when the interval is over.
+    if (PolledKeyHeld()) RequestWakeUp(kKeyPollIntervalMs - since_last_poll);
+    return;
+  }
   if (KeyIsDown(kSpaceKey)) RedrawPending = 1;
   for (std::int64_t digit = 0; digit <= 8; ++digit) {
     if (KeyIsDown(kDigitKey0 + digit)) {

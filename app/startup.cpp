@@ -11,6 +11,7 @@
 #include "platform/fonts.h"
 #include "platform/image_store.h"
 #include "platform/message_box.h"
+#include "platform/screen_depth.h"
 #include "platform/window.h"
 
 namespace rw {
@@ -24,6 +25,8 @@ Text MainWindowTitle() { return u"Rasterwacht, Auflösung: "_qs + MetricsText + 
 
 void StartProgram() {
   InitialiseGlobals();
+  // A screen that cannot show the pictures is treated like no screen at all.
+  if (!ScreenShowsPictures()) EndProgram();
   ReadDisplayMetrics();
   CreateImage(0, ScreenWidth, ScreenHeight);
   if (!OpenWindow(0, 0, 0, ScreenWidth, ScreenHeight, MainWindowTitle(), kMainWindowFlags)) EndProgram();

@@ -58,6 +58,11 @@ void DiscardAllEvents() {
 }
 
 std::int64_t WaitEvent() {
+  // A window that is gone asks to be closed until it is: its close request
+  // may have been used up by a loop that closed another window.
+  if (g_queue.empty()) {
+    if (const std::int64_t dead = WindowDestroyedOutside(); dead >= 0) QueueEvent(CloseEvent, dead, dead);
+  }
   if (g_queue.empty() && QCoreApplication::instance() && AnyWindowOpen() && !g_wait_loop) {
     QEventLoop loop;
     g_wait_loop = &loop;

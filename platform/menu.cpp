@@ -49,6 +49,7 @@ void ShowPopupMenu(std::int64_t number, QWidget* window) {
   if (g_menu_window >= 0) {
     window->raise();
     window->activateWindow();
+    NoteFrontWindow(FindProgramWindow(g_menu_window), true);
   }
   menu->exec(QCursor::pos() - QPoint(1, 1));
 }

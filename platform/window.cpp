@@ -8,12 +8,12 @@
 #include "platform/window_widget.h"
 #include "platform/window_units.h"
 #include "platform/scale_warning.h"
+#include "platform/window_x11_watch.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
 #include <QPointer>
-#include <QScreen>
 #include <QWindow>
 
 #include <algorithm>
@@ -29,6 +29,10 @@ constexpr std::int64_t kMaxPositionPx = 1 << 20;
 
 std::map<std::int64_t, ProgramWindow*> g_windows;
 QPointer<QWidget> g_control_target;
+// Set at once when the program brings a window to the front: the window
+// manager reports the activation only later, while a message box may need
+// its owner before the program reads another event.
+QPointer<ProgramWindow> g_front;
 
 const QIcon& ProgramIcon() {
   static const QIcon icon(QPixmap::fromImage(ProgramIconImage()));
@@ -39,18 +43,6 @@ int ClampedPosition(std::int64_t position) {
   return static_cast<int>(std::clamp(position, -kMaxPositionPx, kMaxPositionPx));
 }
 
-// Moves the outer frame to the middle of the primary screen; a frame larger
-// than the screen starts at its left (top) edge.
-void CentreOnPrimaryScreen(QWidget& window) {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  if (!screen) return;
-  const QRect desktop = screen->geometry();
-  const QSize outer = window.frameGeometry().size();
-  const int left = (desktop.width() - std::min(desktop.width(), outer.width())) / 2;
-  const int top = (desktop.height() - std::min(desktop.height(), outer.height())) / 2;
-  window.move(desktop.x() + left, desktop.y() + top);
-}
-
 }  // namespace
 
 std::int64_t OpenWindow(std::int64_t number, std::int64_t x, std::int64_t y, std::int64_t inner_width,
@@ -59,6 +51,7 @@ std::int64_t OpenWindow(std::int64_t number, std::int64_t x, std::int64_t y, std
   if (inner_width < 1 || inner_height < 1 || inner_width > kMaxInnerSizePx || inner_height > kMaxInnerSizePx) return 0;
   CloseWindow(number);
   InstallInputTranslator();
+  InstallX11WindowWatch();
 
   const QSize inner_px(static_cast<int>(inner_width), static_cast<int>(inner_height));
   auto* window = new ProgramWindow(number, WindowHintsFor(flags), inner_px);
@@ -70,14 +63,13 @@ std::int64_t OpenWindow(std::int64_t number, std::int64_t x, std::int64_t y, std
   } else {
     window->setFixedSize(inner);
   }
-  window->move(ClampedPosition(x), ClampedPosition(y));
-  window->show();
-  if (flags & kCentredFlag) CentreOnPrimaryScreen(*window);
+  window->ShowPlaced(QPoint(ClampedPosition(x), ClampedPosition(y)), inner, (flags & kCentredFlag) != 0);
   window->raise();
   window->activateWindow();
 
   g_windows[number] = window;
   g_control_target = window;
+  g_front = window;
   WarnOnceIfPicturesScaled();
   return 1;
 }
@@ -125,7 +117,34 @@ std::int64_t WindowNumberOfHandle(const QObject* object) {
   return -1;
 }
 
+ProgramWindow* FindProgramWindowByNativeId(std::uintptr_t native_id) {
+  for (const auto& [number, window] : g_windows) {
+    if (window->internalWinId() == native_id) return window;
+  }
+  return nullptr;
+}
+
+std::int64_t WindowDestroyedOutside() {
+  for (const auto& [number, window] : g_windows) {
+    if (window->destroyedOutside()) return number;
+  }
+  return -1;
+}
+
 bool AnyWindowOpen() { return !g_windows.empty(); }
+
+QWidget* FrontWindow() {
+  if (g_front && !g_front->destroyedOutside()) return g_front;
+  return nullptr;
+}
+
+void NoteFrontWindow(ProgramWindow* window, bool in_front) {
+  if (in_front) {
+    g_front = window;
+  } else if (g_front == window) {
+    g_front = nullptr;
+  }
+}
 
 QWidget* ControlTarget() { return g_control_target; }
 

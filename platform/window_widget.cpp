@@ -6,6 +6,8 @@
 #include "platform/events_queue.h"
 #include "platform/wayland/pixel_surface.h"
 #include "platform/window_overlay.h"
+#include "platform/window_placement.h"
+#include "platform/window_table.h"
 #include "platform/window_units.h"
 
 #include <QCloseEvent>
@@ -92,6 +94,55 @@ void ProgramWindow::HideSurfaceBuffer() {
   overlay_->hide();
   overlay_->ShowBuffer(nullptr);
   surface_buffer_.reset();
+}
+
+void ProgramWindow::ShowPlaced(QPoint frame_position, QSize inner, bool centred) {
+  frame_position_ = frame_position;
+  inner_ = inner;
+  centred_ = centred;
+  move(frame_position);
+  show();
+  if (centred) CentreOnPrimaryScreen(*this);
+  // The window manager's choices at mapping arrive before the window is
+  // first exposed; after that a maximised state is the user's.
+  may_restore_ = true;
+  if (QWindow* native = windowHandle()) native->installEventFilter(this);
+}
+
+bool ProgramWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Expose && watched == windowHandle() && windowHandle()->isExposed()) {
+    may_restore_ = false;
+    watched->removeEventFilter(this);
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void ProgramWindow::FrameExtentsChanged() {
+  const QWindow* native = windowHandle();
+  if (!centred_ || !native) return;
+  const QMargins frame = native->frameMargins();
+  if (frame == centred_with_) return;
+  centred_with_ = frame;
+  CentreOnPrimaryScreen(*this);
+}
+
+void ProgramWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange) NoteFrontWindow(this, isActiveWindow());
+  if (event->type() == QEvent::WindowStateChange && may_restore_ && windowState().testFlag(Qt::WindowMaximized)) {
+    may_restore_ = false;
+    QMetaObject::invokeMethod(this, &ProgramWindow::RestoreNormalState, Qt::QueuedConnection);
+  }
+  QWidget::changeEvent(event);
+}
+
+void ProgramWindow::RestoreNormalState() {
+  setWindowState(windowState() & ~Qt::WindowMaximized);
+  resize(inner_);
+  if (centred_) {
+    CentreOnPrimaryScreen(*this);
+  } else {
+    MoveFrameTo(*this, frame_position_);
+  }
 }
 
 void ProgramWindow::closeEvent(QCloseEvent* event) {

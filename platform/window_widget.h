@@ -37,6 +37,21 @@ class ProgramWindow : public QWidget {
   // the image view's image. Does nothing where Qt paints the pictures.
   void ShowPicture();
 
+  // Opens the window in its normal state with `inner` size and the outer
+  // frame at `frame_position`, or centred on the primary screen. Where the
+  // window manager maximises it on its own while mapping it, the window
+  // restores this once.
+  void ShowPlaced(QPoint frame_position, QSize inner, bool centred);
+
+  // The window manager told the frame's size (again): a centred window
+  // centres its outer frame anew.
+  void FrameExtentsChanged();
+
+  // Its native window was destroyed by someone else: the window is a dead
+  // shell that only waits for CloseWindow.
+  void MarkDestroyedOutside() { destroyed_outside_ = true; }
+  bool destroyedOutside() const { return destroyed_outside_; }
+
   // The buffer a window surface draws into: the inner area's device size,
   // holding what the window shows now, so that drawing only part of it
   // keeps the rest. Null when the inner area is empty.
@@ -50,10 +65,13 @@ class ProgramWindow : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:
   QImage CurrentPicture() const;
+  void RestoreNormalState();
 
   std::int64_t number_;
   QSize inner_px_;
@@ -62,6 +80,15 @@ class ProgramWindow : public QWidget {
   std::unique_ptr<PixelSurface> pixels_;
   std::shared_ptr<QImage> surface_buffer_;  // shown natively while set
   QPoint pixels_offset_;
+  QPoint frame_position_;
+  QSize inner_;
+  bool centred_ = false;
+  // The frame margins the window was last centred with.
+  QMargins centred_with_;
+  // Whether a maximised state may still be taken for the window manager's
+  // own choice at mapping, which is undone once.
+  bool may_restore_ = false;
+  bool destroyed_outside_ = false;
 };
 
 }  // namespace rw

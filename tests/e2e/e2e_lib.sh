@@ -30,9 +30,10 @@ start_program() {
     fail "the main window did not appear"
 }
 
-# shot FILE: the drawing area (ScreenWidth x ScreenHeight at the top-left).
+# shot FILE: the drawing area (ScreenWidth x ScreenHeight at the top-left,
+# or at area_x, area_y where a frame moves the inner area).
 shot() {
-  import -window root -crop "${area_width}x${area_height}+0+0" +repage "$1"
+  import -window root -crop "${area_width}x${area_height}+${area_x:-0}+${area_y:-0}" +repage "$1"
 }
 
 # differing_pixels A B: how many pixels of the two pictures differ.

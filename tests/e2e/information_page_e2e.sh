@@ -35,9 +35,10 @@ open_page() {
   [ "$geometry" = 440x380 ] || fail "page is $geometry"
 }
 
-# version_field_colours: distinct colours inside the version field.
+# version_field_colours: distinct colours inside the version field, away
+# from its frame, whose corners take the focus colour on the active page.
 version_field_colours() {
-  import -window "$page" -crop 71x13+357+12 +repage "$work/field.png"
+  import -window "$page" -crop 67x9+359+14 +repage "$work/field.png"
   convert "$work/field.png" -format '%k' info:
 }
 

@@ -1,7 +1,9 @@
 #include "platform/controls.h"
 #include "platform/events.h"
 #include "platform/events_queue.h"
+#include "platform/wake_up.h"
 #include "platform/window.h"
+#include "platform/window_widget.h"
 #include "patterns/wheel_steps.h"
 #include "tests/window/window_fixture.h"
 
@@ -95,6 +97,37 @@ TEST_F(Events, CloseWindowDropsEveryWaitingEventOfThatWindow) {
   EXPECT_EQ(EventObject(), 2);
   CloseWindow(0);  // nothing left open: an empty queue gives 0
   EXPECT_EQ(WaitEvent(), 0);
+}
+
+TEST_F(Events, AWakeUpTurnsTheLoopOnceAndALaterRequestReplacesAnEarlier) {
+  Open(0);
+  RequestWakeUp(40);
+  RequestWakeUp(10);
+  EXPECT_EQ(WaitEvent(), WakeUpMessage);
+  QTimer::singleShot(150, [] { QueueEvent(MenuEvent, 4, 0); });
+  EXPECT_EQ(WaitEvent(), MenuEvent);  // the first request never fired
+
+  // It belongs to no window: closing one keeps it.
+  RequestWakeUp(0);
+  QCoreApplication::processEvents();
+  CloseWindow(0);
+  EXPECT_EQ(WaitEvent(), WakeUpMessage);
+}
+
+TEST_F(Events, AWindowDestroyedByAnotherClientAsksToBeClosedUntilItIs) {
+  Open(0);
+  Open(1);
+  static_cast<ProgramWindow*>(WindowHandle(0))->MarkDestroyedOutside();
+  QueueEvent(MenuEvent, 3, 1);
+  EXPECT_EQ(WaitEvent(), MenuEvent);  // what waits comes first
+  ASSERT_EQ(WaitEvent(), CloseEvent);
+  EXPECT_EQ(EventObject(), 0);
+  // A loop that used the request up (the information page's) gets it again.
+  ASSERT_EQ(WaitEvent(), CloseEvent);
+  EXPECT_EQ(EventObject(), 0);
+  CloseWindow(0);
+  QTimer::singleShot(50, [] { QueueEvent(MenuEvent, 4, 1); });
+  EXPECT_EQ(WaitEvent(), MenuEvent);
 }
 
 TEST_F(Events, WheelCarriesItsDeltaInTheHighHalfOfTheParameter) {

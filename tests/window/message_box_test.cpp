@@ -43,6 +43,27 @@ TEST_F(MessageBoxes, OneOkButtonNoIconAndTheOtherWindowsTakeNoInput) {
   EXPECT_EQ(EventObject(), 42);
 }
 
+TEST_F(MessageBoxes, BelongToTheWindowJustOpenedWhichIsInFrontAfterwards) {
+  QWidget* main = Open(0);
+  main->activateWindow();
+  QCoreApplication::processEvents();
+  // No event is read between opening the page and its box: the activation
+  // of the page has not been reported yet.
+  ASSERT_NE(OpenWindow(1, 0, 0, 440, 380, u"Infos+Hilfe-Fenster"_qs, 0xCC0001), 0);
+  QWidget* page = WindowHandle(1);
+  QWidget* owner = main;
+  QTimer::singleShot(0, [&owner] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    owner = box->parentWidget();
+    box->button(QMessageBox::Ok)->click();
+  });
+  ShowMessage(u"Info!"_qs, u"Datei nicht gefunden!"_qs, 0);
+  EXPECT_EQ(owner, page);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(QApplication::activeWindow(), page);
+}
+
 TEST_F(MessageBoxes, WithoutAProgramWindowTheBoxHasNoOwner) {
   QTimer::singleShot(0, [] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

@@ -3,6 +3,7 @@
 #include "platform/events.h"
 #include "platform/events_queue.h"
 #include "platform/menu.h"
+#include "platform/wake_up.h"
 #include "platform/window.h"
 #include "platform/window_table.h"
 
@@ -35,6 +36,7 @@ class WindowServices : public testing::Test {
   QTimer watchdog_;
 
   static void Reset() {
+    CancelWakeUp();
     CloseAllWindows();
     ReleaseAllMenus();
     QCoreApplication::processEvents();

@@ -53,6 +53,8 @@ TEST_F(Windows, FlagsChooseTheFrameAndWhetherTheSizeIsFixed) {
 
 TEST_F(Windows, CentredFlagCentresTheFrameOnThePrimaryScreen) {
   ASSERT_NE(OpenWindow(1, 0, 0, 440, 380, u"Infos+Hilfe-Fenster"_qs, 0xCC0001), 0);
+  // The window system reports the new position back as an event.
+  QCoreApplication::processEvents();
   QWidget* window = WindowHandle(1);
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   const QRect frame = window->frameGeometry();
@@ -62,7 +64,34 @@ TEST_F(Windows, CentredFlagCentresTheFrameOnThePrimaryScreen) {
 
   // A window larger than the screen starts at its top-left corner.
   ASSERT_NE(OpenWindow(2, 50, 50, screen.width() + 100, screen.height() + 100, u"groß"_qs, 0xCC0001), 0);
+  QCoreApplication::processEvents();
   EXPECT_EQ(WindowHandle(2)->frameGeometry().topLeft(), screen.topLeft());
+}
+
+TEST_F(Windows, AMaximisedStateAtMappingIsUndoneOnceLaterOnesStay) {
+  ASSERT_NE(OpenWindow(0, 20, 30, 300, 200, u"Rasterwacht"_qs, 0xCF0000), 0);
+  QWidget* window = WindowHandle(0);
+  // What a window manager does while it maps the window, before the window
+  // is first exposed.
+  window->setWindowState(Qt::WindowMaximized);
+  for (int i = 0; i < 100 && !window->windowHandle()->isExposed(); ++i) QCoreApplication::processEvents();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(window->windowState(), Qt::WindowNoState);
+  EXPECT_EQ(window->size(), QSize(300, 200));
+  EXPECT_EQ(window->frameGeometry().topLeft(), QPoint(20, 30));
+
+  // Only once.
+  window->setWindowState(Qt::WindowMaximized);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(window->windowState(), Qt::WindowMaximized);
+
+  // Once a window is on the screen, maximising it is the user's choice.
+  ASSERT_NE(OpenWindow(1, 0, 0, 300, 200, u"Infos+Hilfe-Fenster"_qs, 0xCF0000), 0);
+  QWidget* shown = WindowHandle(1);
+  for (int i = 0; i < 100 && !shown->windowHandle()->isExposed(); ++i) QCoreApplication::processEvents();
+  shown->setWindowState(Qt::WindowMaximized);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(shown->windowState(), Qt::WindowMaximized);
 }
 
 TEST_F(Windows, ImpossibleWindowsLeaveTheNumberFree) {
