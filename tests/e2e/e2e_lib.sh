@@ -36,22 +36,7 @@ shot() {
   import -window root -crop "${area_width}x${area_height}+${area_x:-0}+${area_y:-0}" +repage "$1"
 }
 
-# differing_pixels A B: how many pixels of the two pictures differ.
-differing_pixels() {
-  compare -metric AE "$1" "$2" null: 2>&1 || true
-}
-
-# expect_picture NAME REFERENCE: the area shows REFERENCE, within 10 s.
-expect_picture() {
-  local name=$1 reference=$2 diff=""
-  for _ in $(seq 50); do
-    shot "$work/$name.png"
-    diff=$(differing_pixels "$work/$name.png" "$reference")
-    [ "$diff" = 0 ] && return 0
-    sleep 0.2
-  done
-  fail "$name: $diff pixels differ from $(basename "$reference")"
-}
+source "$(dirname "${BASH_SOURCE[0]}")/picture_lib.sh"
 
 # reference NAME RENDER_ARGS...: renders a picture as the program must show it.
 reference() {

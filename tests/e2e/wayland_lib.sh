@@ -80,21 +80,7 @@ shot() {
   convert "$work/shots/output.png" -crop "${area_width}x${area_height}+$2+$3" +repage "$1"
 }
 
-differing_pixels() {
-  compare -metric AE "$1" "$2" null: 2>&1 || true
-}
-
-# expect_picture NAME REFERENCE: the area shows REFERENCE, within 10 s.
-expect_picture() {
-  local name=$1 reference=$2 diff=""
-  for _ in $(seq 50); do
-    shot "$work/$name.png"
-    diff=$(differing_pixels "$work/$name.png" "$reference")
-    [ "$diff" = 0 ] && return 0
-    sleep 0.2
-  done
-  fail "$name: $diff pixels differ from $(basename "$reference")"
-}
+source "$(dirname "${BASH_SOURCE[0]}")/picture_lib.sh"
 
 # reference NAME RENDER_ARGS...: the picture as the program must show it; the
 # desktop's scale sets the fonts' dots per inch (96 at 100 %).
