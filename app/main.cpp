@@ -2,9 +2,11 @@
 #include "app/program_end.h"
 #include "app/startup.h"
 #include "platform/display_probe.h"
+#include "platform/qt_messages.h"
 #include "platform/services.h"
 
 int main(int argc, char** argv) {
+  rw::FilterQtMessages(nullptr);
   // Without a display there is nothing to test: end quietly, before Qt
   // would abort on the missing connection.
   if (!rw::DisplayAvailable()) return 0;
