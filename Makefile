@@ -15,7 +15,7 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-wayland libx11-dev \
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test bench install package docs clean fuzz
+.PHONY: all deps configure build run test bench install package docs clean fuzz sanitize
 
 all: build
 
@@ -78,3 +78,17 @@ fuzz: deps
 	./build-fuzz/tests/fuzz_version tests/version/malformed/*
 	mkdir -p build-fuzz/corpus
 	./build-fuzz/tests/fuzz_version -max_total_time=$(FUZZ_SECONDS) -timeout=5 build-fuzz/corpus tests/version/corpus
+
+# The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer,
+# built in its own folder. Leaks inside Qt's libraries are suppressed
+# (tests/sanitize/lsan.supp); anything else fails the test that shows it.
+SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
+sanitize: deps
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)"
+	cmake --build build-sanitize -j $(JOBS)
+	cd build-sanitize && QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=allocator_may_return_null=1:detect_leaks=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize/lsan.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure --timeout 900 -j $(JOBS)

@@ -27,10 +27,12 @@ struct ElfLayout {
 };
 
 // Far more sections, or a bigger table of them or of their names, than any
-// real file has would only cost time and memory: each table is read in one go.
+// real file has would only cost time and memory.
 constexpr std::uint64_t kMaxSections = 1u << 20;
 constexpr std::uint64_t kMaxSectionTableBytes = kMaxSections * 64;
 constexpr std::uint64_t kMaxNameTableBytes = 16u << 20;
+// Section headers are read this many bytes at a time (at least one header).
+constexpr std::uint64_t kSectionReadBytes = 256u << 10;
 
 Parsed<SectionHeader> ReadSection(const ByteSource& source, const ElfLayout& layout,
                                   std::uint64_t index) {
@@ -44,8 +46,8 @@ Parsed<SectionHeader> ReadSection(const ByteSource& source, const ElfLayout& lay
   return DecodeSectionHeader(bytes, layout.elf_class, layout.order);
 }
 
-// `size` bytes at `at` in one read; ReadLayout and the callers have checked
-// the size against its bound.
+// `size` bytes at `at` in one read; the caller has checked the size against
+// its bound.
 Parsed<std::vector<std::uint8_t>> ReadTable(const ByteSource& source, std::uint64_t at, std::uint64_t size,
                                             const char* what) {
   std::vector<std::uint8_t> bytes;
@@ -147,20 +149,26 @@ Parsed<FileExtent> FindElfVersionSection(const ByteSource& source) {
   const Parsed<std::vector<std::uint8_t>> name_table =
       ReadTable(source, names.value().sh_offset, names.value().sh_size, "section name table cannot be read");
   if (!name_table.ok()) return name_table.error();
-  const Parsed<std::vector<std::uint8_t>> table =
-      ReadTable(source, layout.sections_at, layout.section_count * layout.entry_size,
-                "section header table cannot be read");
-  if (!table.ok()) return table.error();
-
+  // The headers come in a few large reads into one reused buffer: a read per
+  // header made a file with a million sections take seconds.
   const std::size_t header_size = SectionHeader::Size(layout.elf_class);
-  for (std::uint64_t i = 0; i < layout.section_count; ++i) {
-    const auto bytes = std::span(table.value()).subspan(i * layout.entry_size, header_size);
-    const SectionHeader s = DecodeSectionHeader(bytes, layout.elf_class, layout.order);
-    if (s.sh_type == kSectionNoBits || !HasVersionName(name_table.value(), s.sh_name)) continue;
-    if (!RangeFits(s.sh_offset, s.sh_size, source.Size())) {
-      return Fail("version section runs past the end of the file", s.sh_offset);
+  const std::uint64_t per_read = std::max<std::uint64_t>(1, kSectionReadBytes / layout.entry_size);
+  std::vector<std::uint8_t> chunk;
+  for (std::uint64_t first = 0; first < layout.section_count; first += per_read) {
+    const std::uint64_t count = std::min(per_read, layout.section_count - first);
+    chunk.resize(count * layout.entry_size);
+    if (!source.ReadAt(layout.sections_at + first * layout.entry_size, chunk)) {
+      return Fail("section header table cannot be read", layout.sections_at + first * layout.entry_size);
     }
-    return FileExtent{s.sh_offset, s.sh_size};
+    for (std::uint64_t i = 0; i < count; ++i) {
+      const auto bytes = std::span(chunk).subspan(i * layout.entry_size, header_size);
+      const SectionHeader s = DecodeSectionHeader(bytes, layout.elf_class, layout.order);
+      if (s.sh_type == kSectionNoBits || !HasVersionName(name_table.value(), s.sh_name)) continue;
+      if (!RangeFits(s.sh_offset, s.sh_size, source.Size())) {
+        return Fail("version section runs past the end of the file", s.sh_offset);
+      }
+      return FileExtent{s.sh_offset, s.sh_size};
+    }
   }
   return Fail("no version section", layout.sections_at);
 }

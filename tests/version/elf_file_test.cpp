@@ -53,13 +53,14 @@ Bytes MillionSections() {
   return bytes;
 }
 
-TEST(FindElfVersionSection, ReadsTheTablesOfAMillionSectionsInAFewReads) {
+TEST(FindElfVersionSection, ReadsTheTablesOfAMillionSectionsInLargeReads) {
   const Bytes bytes = MillionSections();
   const CountingSource source(bytes);
   const Parsed<FileExtent> extent = FindElfVersionSection(source);
   ASSERT_FALSE(extent.ok());
   EXPECT_EQ(extent.error().what, std::string("no version section"));
-  EXPECT_LE(source.reads, 8);
+  // 64 MiB of headers in reads of 256 KiB, not a read or two per section.
+  EXPECT_LE(source.reads, 300);
 
   // The same from a file, through the whole reader; the bound only guards
   // against a hang, the time itself is measured by the benchmark.
