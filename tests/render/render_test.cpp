@@ -186,6 +186,11 @@ TEST_F(RenderTool, DeviceNodesStayNodes) {
 
 TEST_F(RenderTool, HelpAndVersion) {
   EXPECT_EQ(Render("--help", dir_.path()).exit_code, 0);
+  const std::string help = (dir_.path() + u"/help.txt"_qs).toStdString();
+  ASSERT_EQ(std::system(("env -u DISPLAY " RW_RENDER_PROGRAM " --help >'" + help + "'").c_str()), 0);
+  QFile help_file(QString::fromStdString(help));
+  ASSERT_TRUE(help_file.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(help_file.readAll().contains("'-' writes the PNG to standard output"));
   const std::string out = (dir_.path() + u"/v.txt"_qs).toStdString();
   ASSERT_EQ(std::system(("env -u DISPLAY " RW_RENDER_PROGRAM " --version >'" + out + "'").c_str()), 0);
   QFile file(QString::fromStdString(out));
