@@ -22,7 +22,7 @@ void InitialiseGlobals() {
   CurrentEvent = 0;
   InfoClosed = 0;
   ProgramSearchRoot = u"Z:\\Werkbank-Sources\\Rasterwacht.exe"_qs;
-  ProgramFilePath = Text();
+  ProgramFilePath.clear();
   VersionText = Text();
 }
 

@@ -3,6 +3,7 @@
 #include "platform/text.h"
 
 #include <cstdint>
+#include <filesystem>
 
 // The program's shared state. Its procedures take no arguments and exchange
 // everything through these process-wide values; start-up gives them their
@@ -28,7 +29,8 @@ inline std::int64_t LastKeyPoll = 0;
 inline std::int64_t CurrentEvent = 0;
 inline std::int64_t InfoClosed = 0;
 inline Text ProgramSearchRoot;
-inline Text ProgramFilePath;
+// The file system's own bytes: a name need not be valid UTF-8.
+inline std::filesystem::path ProgramFilePath;
 inline Text VersionText;
 
 // Sets every global to its start value.

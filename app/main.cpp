@@ -3,9 +3,11 @@
 #include "app/program_end.h"
 #include "app/startup.h"
 #include "platform/display_probe.h"
+#include "platform/qt_messages.h"
 #include "platform/services.h"
 
 int main(int argc, char** argv) {
+  rw::FilterQtMessages(nullptr);
   // Arguments ask for something else than the window: help, version, the
   // monitor list. Without any, nothing below changes.
   if (argc > 1) {

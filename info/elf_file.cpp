@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,14 @@ struct ElfLayout {
   std::uint64_t names_index = 0;
 };
 
+// Far more sections, or a bigger table of them or of their names, than any
+// real file has would only cost time and memory.
+constexpr std::uint64_t kMaxSections = 1u << 20;
+constexpr std::uint64_t kMaxSectionTableBytes = kMaxSections * 64;
+constexpr std::uint64_t kMaxNameTableBytes = 16u << 20;
+// Section headers are read this many bytes at a time (at least one header).
+constexpr std::uint64_t kSectionReadBytes = 256u << 10;
+
 Parsed<SectionHeader> ReadSection(const ByteSource& source, const ElfLayout& layout,
                                   std::uint64_t index) {
   // ReadLayout has checked that the whole table fits in the file.
@@ -35,6 +44,20 @@ Parsed<SectionHeader> ReadSection(const ByteSource& source, const ElfLayout& lay
     return Fail("section header runs past the end of the file", at);
   }
   return DecodeSectionHeader(bytes, layout.elf_class, layout.order);
+}
+
+// `size` bytes at `at` in one read; the caller has checked the size against
+// its bound.
+Parsed<std::vector<std::uint8_t>> ReadTable(const ByteSource& source, std::uint64_t at, std::uint64_t size,
+                                            const char* what) {
+  std::vector<std::uint8_t> bytes;
+  try {
+    bytes.resize(size);
+  } catch (const std::bad_alloc&) {
+    return Fail(what, at);
+  }
+  if (!source.ReadAt(at, bytes)) return Fail(what, at);
+  return bytes;
 }
 
 Parsed<ElfLayout> ReadIdent(const ByteSource& source) {
@@ -84,9 +107,10 @@ Parsed<ElfLayout> ReadLayout(const ByteSource& source) {
     if (header.e_shnum == 0) layout.section_count = first.value().sh_size;
     if (header.e_shstrndx == kSectionIndexEscape) layout.names_index = first.value().sh_link;
   }
-  // Far more sections than any real file has would only make the walk slow.
-  constexpr std::uint64_t kMaxSections = 1u << 20;
   if (layout.section_count > kMaxSections) return Fail("implausibly many sections", 0);
+  if (layout.section_count * layout.entry_size > kMaxSectionTableBytes) {
+    return Fail("section header table implausibly large", layout.sections_at);
+  }
   if (!RangeFits(layout.sections_at, layout.section_count * layout.entry_size, source.Size())) {
     return Fail("section header table runs past the end of the file", layout.sections_at);
   }
@@ -97,12 +121,10 @@ Parsed<ElfLayout> ReadLayout(const ByteSource& source) {
 }
 
 // Whether the name at offset of the name table is exactly our section's name.
-bool HasVersionName(const ByteSource& source, const SectionHeader& names, std::uint32_t offset) {
+bool HasVersionName(std::span<const std::uint8_t> names, std::uint32_t offset) {
   constexpr std::size_t kLength = sizeof(kVersionSectionName);  // with its zero
-  if (!RangeFits(offset, kLength, names.sh_size)) return false;
-  std::array<std::uint8_t, kLength> bytes{};
-  if (!source.ReadAt(names.sh_offset + offset, bytes)) return false;
-  return std::memcmp(bytes.data(), kVersionSectionName, kLength) == 0;
+  if (!RangeFits(offset, kLength, names.size())) return false;
+  return std::memcmp(names.data() + offset, kVersionSectionName, kLength) == 0;
 }
 
 }  // namespace
@@ -113,24 +135,42 @@ bool LooksLikeElfFile(const ByteSource& source) {
 }
 
 Parsed<FileExtent> FindElfVersionSection(const ByteSource& source) {
-  Parsed<ElfLayout> layout = ReadLayout(source);
-  if (!layout.ok()) return layout.error();
-  Parsed<SectionHeader> names = ReadSection(source, layout.value(), layout.value().names_index);
+  Parsed<ElfLayout> parsed = ReadLayout(source);
+  if (!parsed.ok()) return parsed.error();
+  const ElfLayout& layout = parsed.value();
+  Parsed<SectionHeader> names = ReadSection(source, layout, layout.names_index);
   if (!names.ok()) return names.error();
   if (!RangeFits(names.value().sh_offset, names.value().sh_size, source.Size())) {
     return Fail("section name table runs past the end of the file", names.value().sh_offset);
   }
-  for (std::uint64_t i = 0; i < layout.value().section_count; ++i) {
-    Parsed<SectionHeader> section = ReadSection(source, layout.value(), i);
-    if (!section.ok()) return section.error();
-    const SectionHeader& s = section.value();
-    if (s.sh_type == kSectionNoBits || !HasVersionName(source, names.value(), s.sh_name)) continue;
-    if (!RangeFits(s.sh_offset, s.sh_size, source.Size())) {
-      return Fail("version section runs past the end of the file", s.sh_offset);
-    }
-    return FileExtent{s.sh_offset, s.sh_size};
+  if (names.value().sh_size > kMaxNameTableBytes) {
+    return Fail("section name table implausibly large", names.value().sh_offset);
   }
-  return Fail("no version section", layout.value().sections_at);
+  const Parsed<std::vector<std::uint8_t>> name_table =
+      ReadTable(source, names.value().sh_offset, names.value().sh_size, "section name table cannot be read");
+  if (!name_table.ok()) return name_table.error();
+  // The headers come in a few large reads into one reused buffer: a read per
+  // header made a file with a million sections take seconds.
+  const std::size_t header_size = SectionHeader::Size(layout.elf_class);
+  const std::uint64_t per_read = std::max<std::uint64_t>(1, kSectionReadBytes / layout.entry_size);
+  std::vector<std::uint8_t> chunk;
+  for (std::uint64_t first = 0; first < layout.section_count; first += per_read) {
+    const std::uint64_t count = std::min(per_read, layout.section_count - first);
+    chunk.resize(count * layout.entry_size);
+    if (!source.ReadAt(layout.sections_at + first * layout.entry_size, chunk)) {
+      return Fail("section header table cannot be read", layout.sections_at + first * layout.entry_size);
+    }
+    for (std::uint64_t i = 0; i < count; ++i) {
+      const auto bytes = std::span(chunk).subspan(i * layout.entry_size, header_size);
+      const SectionHeader s = DecodeSectionHeader(bytes, layout.elf_class, layout.order);
+      if (s.sh_type == kSectionNoBits || !HasVersionName(name_table.value(), s.sh_name)) continue;
+      if (!RangeFits(s.sh_offset, s.sh_size, source.Size())) {
+        return Fail("version section runs past the end of the file", s.sh_offset);
+      }
+      return FileExtent{s.sh_offset, s.sh_size};
+    }
+  }
+  return Fail("no version section", layout.sections_at);
 }
 
 }  // namespace rw

@@ -15,7 +15,7 @@ constexpr std::int64_t kPageWindow = 1;
 constexpr std::int64_t kPageFlags = 0xCC0001;
 constexpr std::int64_t kOkButtonControl = 5;
 constexpr std::int64_t kFileVersionCode = 1;
-constexpr qsizetype kPathBufferLength = 255;
+constexpr std::size_t kPathBufferLength = 255;
 
 void BuildPageControls() {
   CreateTextField(2, 355, 10, 75, 17, VersionText, kReadOnlyFieldFlag | kCentredFieldFlag);
@@ -35,11 +35,11 @@ void RunPageLoop() {
 
 }  // namespace
 
-Text LocateProgramFile(const Text& root, const Text& name) {
-  Text buffer(kPathBufferLength, u' ');
+std::filesystem::path LocateProgramFile(const Text& root, const Text& name) {
+  std::filesystem::path buffer(std::string(kPathBufferLength, ' '));
   if (SearchTreeForFile(root, name, buffer) ||
       SearchTreeForFile(u"C:\\Users\\Tavik\\AppData\\Local\\Temp"_qs, u"Werkbank_Compilation0.exe"_qs, buffer)) {
-    ShowMessage(u"Info!"_qs, u"OutputBuffer$ = "_qs + buffer, 0);
+    ShowMessage(u"Info!"_qs, u"OutputBuffer$ = "_qs + PathText(buffer), 0);
   } else {
     ShowMessage(u"Info!"_qs, u"Datei nicht gefunden!"_qs, 0);
   }

@@ -2,6 +2,8 @@
 
 #include "platform/text.h"
 
+#include <filesystem>
+
 namespace rw {
 
 // Shows the information page in window 1 and runs its own event loop until
@@ -11,7 +13,7 @@ void ShowInformationPage();
 
 // Looks for the program file below `root`, then for the development build
 // below the second, fixed root; reports the outcome in one "Info!" box and
-// returns the path found, or 255 blanks.
-Text LocateProgramFile(const Text& root, const Text& name);
+// returns the path found, as the file system's bytes, or 255 blanks.
+std::filesystem::path LocateProgramFile(const Text& root, const Text& name);
 
 }  // namespace rw

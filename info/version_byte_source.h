@@ -6,7 +6,8 @@
 namespace rw {
 
 // Random access to the bytes of a file or a buffer. The version locators read
-// only through this, a few bytes at a time, so a huge file is never read whole.
+// only through this, a header or a bounded table at a time, so a huge file is
+// never read whole.
 class ByteSource {
  public:
   virtual ~ByteSource() = default;

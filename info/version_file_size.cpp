@@ -11,18 +11,24 @@ namespace {
 constexpr std::int64_t kMissing = -1;
 constexpr std::int64_t kDirectory = -2;
 
-bool IsSeparator(QChar c) { return c == u'/' || c == u'\\'; }
+bool IsSeparator(char c) { return c == '/' || c == '\\'; }
 
 }  // namespace
 
 std::int64_t FileSize(const Text& path) {
-  if (path.isEmpty() || path.contains(QChar(u'\0'))) return kMissing;
-  qsizetype end = path.size();
-  while (end > 0 && IsSeparator(path[end - 1])) --end;
+  return FileSize(std::filesystem::path(QFile::encodeName(path).toStdString()));
+}
+
+std::int64_t FileSize(const std::filesystem::path& path) {
+  const std::string& bytes = path.native();
+  // A NUL inside the name would silently cut it short and name another file.
+  if (bytes.empty() || bytes.find('\0') != std::string::npos) return kMissing;
+  std::size_t end = bytes.size();
+  while (end > 0 && IsSeparator(bytes[end - 1])) --end;
   // Nothing but separators names the root, the nearest thing to a bare drive.
-  const Text name = end == 0 ? Text(u"/"_qs) : path.left(end);
+  const std::string name = end == 0 ? std::string("/") : bytes.substr(0, end);
   struct stat info {};
-  if (::stat(QFile::encodeName(name).constData(), &info) != 0) return kMissing;
+  if (::stat(name.c_str(), &info) != 0) return kMissing;
   if (S_ISDIR(info.st_mode)) return kDirectory;
   return static_cast<std::int64_t>(info.st_size);
 }

@@ -12,11 +12,15 @@
 namespace rw {
 
 std::unique_ptr<FileByteSource> FileByteSource::Open(const Text& path) {
+  return Open(std::filesystem::path(QFile::encodeName(path).toStdString()));
+}
+
+std::unique_ptr<FileByteSource> FileByteSource::Open(const std::filesystem::path& path) {
+  const std::string& name = path.native();
   // A NUL inside the name would silently cut it short and open another file.
-  if (path.isEmpty() || path.contains(QChar(u'\0'))) return nullptr;
-  const QByteArray name = QFile::encodeName(path);
+  if (name.empty() || name.find('\0') != std::string::npos) return nullptr;
   // O_NONBLOCK so that a FIFO swapped in after the size check cannot hang open().
-  const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+  const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (fd < 0) return nullptr;
   struct stat info {};
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0) {

@@ -3,6 +3,7 @@
 #include "info/version_byte_source.h"
 #include "platform/text.h"
 
+#include <filesystem>
 #include <memory>
 
 namespace rw {
@@ -13,6 +14,7 @@ class FileByteSource final : public ByteSource {
  public:
   // The opened file, or null when path names no readable regular file.
   static std::unique_ptr<FileByteSource> Open(const Text& path);
+  static std::unique_ptr<FileByteSource> Open(const std::filesystem::path& path);
   ~FileByteSource() override;
   FileByteSource(const FileByteSource&) = delete;
   FileByteSource& operator=(const FileByteSource&) = delete;

@@ -8,6 +8,8 @@
 #include "info/version_query.h"
 #include "info/version_translation.h"
 
+#include <QFile>
+
 #include <new>
 #include <vector>
 
@@ -48,6 +50,10 @@ Text ReadVersionFieldFrom(std::int64_t code, const ByteSource& source) {
 }
 
 Text ReadVersionField(std::int64_t code, const Text& path) {
+  return ReadVersionField(code, std::filesystem::path(QFile::encodeName(path).toStdString()));
+}
+
+Text ReadVersionField(std::int64_t code, const std::filesystem::path& path) {
   // Covers a missing file, a directory, an empty name and an empty file.
   if (FileSize(path) <= 0) return {};
   const std::unique_ptr<FileByteSource> file = FileByteSource::Open(path);

@@ -4,6 +4,7 @@
 #include "platform/text.h"
 
 #include <cstdint>
+#include <filesystem>
 
 namespace rw {
 
@@ -11,6 +12,8 @@ namespace rw {
 // the file at path, or the empty text when anything on the way fails. The
 // file is read afresh on every call.
 Text ReadVersionField(std::int64_t code, const Text& path);
+// The same for a path as the file system's bytes.
+Text ReadVersionField(std::int64_t code, const std::filesystem::path& path);
 
 // The same for a file already opened, or bytes in memory.
 Text ReadVersionFieldFrom(std::int64_t code, const ByteSource& source);

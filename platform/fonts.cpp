@@ -4,6 +4,7 @@
 #include "platform/window_units.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -24,6 +25,18 @@ int g_screen_dpi = kFallbackDpi;
 std::map<std::int64_t, std::unique_ptr<QFont>>& Store() {
   static std::map<std::int64_t, std::unique_ptr<QFont>> store;
   return store;
+}
+
+// With no font installed Qt still hands out a font, one that draws every
+// character as an empty box. A font is usable when it (or the fallbacks the
+// renderer adds to it) has glyphs for the letters and digits the test images
+// write. Another family standing in for the one asked for is fine.
+bool IsUsable(const QFont& font) {
+  const QFontMetrics metrics(font);
+  for (const char16_t c : u"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789") {
+    if (c != 0 && !metrics.inFont(QChar(c))) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -65,7 +78,9 @@ std::int64_t LoadFont(std::int64_t number, const Text& family, std::int64_t poin
   font.setItalic(false);
   font.setUnderline(false);
   font.setStrikeOut(false);
-  Store()[number] = std::make_unique<QFont>(WithFixedRendering(font));
+  const QFont fixed = WithFixedRendering(font);
+  if (!IsUsable(fixed)) return 0;
+  Store()[number] = std::make_unique<QFont>(fixed);
   return 1;
 }
 

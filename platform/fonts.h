@@ -21,7 +21,9 @@ int ScreenDpi();
 // Em height in pixels for `points` at the screen dpi, halves away from zero.
 std::int64_t FontPixelHeight(std::int64_t points);
 
-// Loads font `number` ("Arial" resolves to Liberation Sans); non-zero on success.
+// Loads font `number` ("Arial" resolves to Liberation Sans, and a family that
+// is not installed to the desktop's substitute); non-zero on success, 0 when
+// the family resolves to no font that can draw letters and digits.
 std::int64_t LoadFont(std::int64_t number, const Text& family, std::int64_t points);
 
 // The font stored under `number`, nullptr when there is none.

@@ -1,5 +1,6 @@
 #include "platform/services.h"
 
+#include "platform/display_loss.h"
 #include "platform/events_queue.h"
 #include "platform/fonts.h"
 #include "platform/image_store.h"
@@ -26,9 +27,11 @@ void StartPlatform(int& argc, char** argv) {
   QGuiApplication::setDesktopFileName(QStringLiteral(RW_APP_ID));
   QCoreApplication::setApplicationName(u"rasterwacht"_qs);
   StartFontService();
+  WatchDisplayConnection();
 }
 
 void ShutdownPlatform() {
+  StopWatchingDisplayConnection();
   CloseAllWindows();
   ReleaseAllMenus();
   DiscardAllEvents();

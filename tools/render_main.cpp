@@ -8,12 +8,12 @@
 #include "platform/fonts.h"
 #include "platform/image_store.h"
 #include "platform/random.h"
+#include "platform/qt_messages.h"
 #include "platform/services.h"
 #include "tools/png_output.h"
 #include "tools/render_options.h"
 
 #include <QImage>
-#include <QtGlobal>
 
 #include <cstdio>
 #include <cstdlib>
@@ -44,16 +44,11 @@ void PrepareDesktop(const rw::RenderOptions& options) {
   rw::LoadFont(1, u"Arial"_qs, 5);
 }
 
-// Qt's own chatter (a missing runtime folder and the like) is not the
-// tool's business; only fatal messages get through.
-void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
-  if (type == QtFatalMsg) std::fprintf(stderr, "rasterwacht-render: %s\n", message.toLocal8Bit().constData());
-}
-
 int Render(const rw::RenderOptions& options, int& argc, char** argv) {
   // Never needs a display, whatever the environment names.
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  qInstallMessageHandler(QuietQtMessages);
+  // Qt's own chatter is not the tool's business; only fatal messages get through.
+  rw::FilterQtMessages("rasterwacht-render");
   rw::StartPlatform(argc, argv);
   PrepareDesktop(options);
   if (!rw::CreateImage(0, rw::ScreenWidth, rw::ScreenHeight)) {
@@ -67,7 +62,12 @@ int Render(const rw::RenderOptions& options, int& argc, char** argv) {
   rw::RedrawPattern(options.pattern);
   const QString error = rw::SavePng(*rw::ImageHandle(0), options.output_path);
   rw::ShutdownPlatform();
-  if (!error.isEmpty()) return Fail(kExitFailure, u"cannot write '"_qs + options.output_path + u"': "_qs + error);
+  if (!error.isEmpty()) {
+    const QString target = options.output_path == QStringView(rw::kStandardOutputName)
+                               ? u"standard output"_qs
+                               : u"'"_qs + options.output_path + u"'"_qs;
+    return Fail(kExitFailure, u"cannot write "_qs + target + u": "_qs + error);
+  }
   return 0;
 }
 

@@ -133,6 +133,11 @@ QString RenderUsage() {
          "  --help          show this help and exit\n"
          "  --version       show the version and exit\n"
          "\n"
+         "OUTPUT.png is replaced as a whole, or left as it was if anything fails.\n"
+         "'-' writes the PNG to standard output; a character device (/dev/null) or a\n"
+         "FIFO gets it streamed into it and stays in place. A folder or any other\n"
+         "kind of file is refused. Name a file called '-' as ./-\n"
+         "\n"
          "Exit status: 0 on success, 1 if the image cannot be made or written,\n"
          "2 for a bad argument.\n"_qs;
 }

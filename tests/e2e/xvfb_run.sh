@@ -2,7 +2,8 @@
 # Runs a command against a private Xvfb server.
 # Usage: xvfb_run.sh WxHxDEPTH COMMAND [ARG...]
 # Xvfb picks a free display number itself (-displayfd); the server is
-# stopped when the command ends, whatever its outcome.
+# stopped when the command ends, whatever its outcome. The command finds the
+# server's process id in XVFB_PID (tests of a dying server kill it).
 set -euo pipefail
 screen=$1
 shift
@@ -32,4 +33,5 @@ export XDG_RUNTIME_DIR="$dir/runtime"
 export DISPLAY=":$display"
 unset WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
+export XVFB_PID=$server
 "$@"

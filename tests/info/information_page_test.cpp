@@ -87,7 +87,7 @@ TEST_F(InformationPage, WithoutTheSearchTreesTheVersionStaysEmpty) {
   ShowInformationPage();
   EXPECT_EQ(title_, u"Info!");
   EXPECT_EQ(text_, u"Datei nicht gefunden!");
-  EXPECT_EQ(ProgramFilePath, Text(255, u' '));
+  EXPECT_EQ(ProgramFilePath, fs::path(std::string(255, ' ')));
   EXPECT_EQ(VersionText, u"");
   EXPECT_EQ(InfoClosed, 1);
   auto* field = qobject_cast<QLineEdit*>(ControlWidget(2));
@@ -105,6 +105,22 @@ TEST_F(InformationPage, DevelopmentBuildGivesItsFileVersion) {
   EXPECT_EQ(text_, u"OutputBuffer$ = "_qs + QString::fromStdString(build.string()));
   EXPECT_EQ(VersionText, u"1.0");
   EXPECT_EQ(qobject_cast<QLineEdit*>(ControlWidget(2))->text(), u"1.0");
+}
+
+// A folder name that is no valid UTF-8 reaches the reader as the same bytes.
+TEST_F(InformationPage, PathThatIsNoUtf8KeepsItsBytes) {
+  fs::create_directories(prefix_.path() / "dosdevices");
+  fs::create_directory_symlink(drive_c_.path(), prefix_.path() / "dosdevices/c:");
+  const fs::path folder = drive_c_.path() / "Users/Tavik/AppData/Local/Temp/Gr\xFC\xDF" "e";
+  fs::create_directories(folder);
+  fs::copy_file(RW_PROGRAM_FILE, folder / "Werkbank_Compilation0.exe");
+  AnswerMessageBox(&title_, &text_);
+  ThenPressOk();
+  ShowInformationPage();
+  EXPECT_EQ(ProgramFilePath,
+            prefix_.path() / "dosdevices/c:/Users/Tavik/AppData/Local/Temp/Gr\xFC\xDF" "e/Werkbank_Compilation0.exe");
+  EXPECT_TRUE(text_.contains(u"Temp/Gr\uFFFD"_qs)) << text_.toStdString();
+  EXPECT_EQ(VersionText, u"1.0");
 }
 
 TEST_F(InformationPage, WindowAndControlsWhereTheyBelong) {

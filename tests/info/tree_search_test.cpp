@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <string>
 
@@ -11,7 +12,7 @@ namespace fs = std::filesystem;
 namespace rw {
 namespace {
 
-Text Q(const fs::path& path) { return QString::fromStdString(path.string()); }
+fs::path Blanks(std::size_t n) { return fs::path(std::string(n, ' ')); }
 
 TEST(FindFirstBelow, OwnEntriesBeforeSubfoldersThenSubfoldersInNameOrder) {
   TempFolder tree;
@@ -64,6 +65,52 @@ TEST(FindFirstBelow, UnreadableFolderIsSkipped) {
   fs::permissions(tree.path() / "a", fs::perms::owner_all);
 }
 
+// A root that is itself a link has no tree: the link could lead anywhere,
+// up to the whole file system.
+TEST(FindFirstBelow, RootThatIsALinkIsNotFollowed) {
+  TempFolder tree;
+  TempFolder elsewhere;
+  elsewhere.File("deep/target.exe");
+  fs::create_directory_symlink(elsewhere.path(), tree.path() / "root");
+  fs::create_directory_symlink("/", tree.path() / "slash");
+  EXPECT_FALSE(FindFirstBelow(tree.path() / "root", u"target.exe"_qs));
+  EXPECT_FALSE(FindFirstBelow(tree.path() / "slash", u"passwd"_qs));
+  // A link on the way to the root is followed, as Wine's drive links are.
+  EXPECT_EQ(FindFirstBelow(tree.path() / "root/deep", u"target.exe"_qs), tree.path() / "root/deep/target.exe");
+}
+
+// The search gives up, as not found, once it has looked at as many entries
+// as it may, or used up its time; below that it finds what is there.
+TEST(FindFirstBelow, RunsOutOfBudgetAsNotFound) {
+  TempFolder tree;
+  for (int k = 0; k < 40; ++k) fs::create_directories(tree.path() / ("f" + std::to_string(100 + k)) / "x");
+  tree.File("f139/x/target.exe");
+  // root, 40 folders, then each folder and its one entry, and x with its file.
+  EXPECT_TRUE(FindFirstBelow(tree.path(), u"target.exe"_qs, {.entries = 1 + 40 + 40 * 4, .time = std::chrono::hours(1)}));
+  EXPECT_FALSE(FindFirstBelow(tree.path(), u"target.exe"_qs, {.entries = 100, .time = std::chrono::hours(1)}));
+  EXPECT_FALSE(FindFirstBelow(tree.path(), u"target.exe"_qs, {.entries = 1'000'000, .time = std::chrono::milliseconds(0)}));
+}
+
+// A wide tree of empty folders outruns the default budget, the target in
+// its last folder is not reached; the time bound only guards against a hang.
+TEST(FindFirstBelow, WideTreeOfEmptyFoldersIsGivenUpOnQuickly) {
+  TempFolder tree;
+  for (int k = 0; k < 12'000; ++k) fs::create_directory(tree.path() / std::to_string(k));
+  tree.File("9999/target.exe");
+  EXPECT_TRUE(FindFirstBelow(tree.path(), u"target.exe"_qs, {.entries = 100'000, .time = std::chrono::hours(1)}));
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_FALSE(FindFirstBelow(tree.path(), u"target.exe"_qs));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(900));
+}
+
+TEST(FindFirstBelow, NamesAreBytes) {
+  TempFolder tree;
+  const fs::path file = tree.File("Gr\xFC\xDF" "e/target.exe");
+  EXPECT_EQ(FindFirstBelow(tree.path(), u"target.exe"_qs), file);
+  EXPECT_EQ(PathText(file.filename()), u"target.exe");
+  EXPECT_EQ(PathText(fs::path("a\xFC" "b")), u"a\uFFFDb");
+}
+
 class WindowsPaths : public testing::Test {
  protected:
   void SetUp() override { setenv("WINEPREFIX", prefix_.path().c_str(), 1); }
@@ -101,18 +148,18 @@ TEST_F(WindowsPaths, SearchWritesTheFoundPathIntoTheBuffer) {
   TempFolder drive_c;
   Drive("c", drive_c.path());
   drive_c.File("Temp/build/Werkbank_Compilation0.exe");
-  Text buffer(255, u' ');
+  fs::path buffer = Blanks(255);
   ASSERT_TRUE(SearchTreeForFile(u"C:\\Temp"_qs, u"Werkbank_Compilation0.exe"_qs, buffer));
-  EXPECT_EQ(buffer, Q(prefix_.path() / "dosdevices/c:/Temp/build/Werkbank_Compilation0.exe"));
+  EXPECT_EQ(buffer, prefix_.path() / "dosdevices/c:/Temp/build/Werkbank_Compilation0.exe");
 }
 
 TEST_F(WindowsPaths, FailedSearchLeavesTheBuffer) {
   TempFolder drive_c;
   Drive("c", drive_c.path());
-  Text buffer(255, u' ');
+  fs::path buffer = Blanks(255);
   EXPECT_FALSE(SearchTreeForFile(u"C:\\Temp"_qs, u"Werkbank_Compilation0.exe"_qs, buffer));
   EXPECT_FALSE(SearchTreeForFile(u"Q:\\Temp"_qs, u"Werkbank_Compilation0.exe"_qs, buffer));
-  EXPECT_EQ(buffer, Text(255, u' '));
+  EXPECT_EQ(buffer, Blanks(255));
 }
 
 TEST_F(WindowsPaths, PathLongerThanTheBufferCountsAsNotFound) {
@@ -120,10 +167,10 @@ TEST_F(WindowsPaths, PathLongerThanTheBufferCountsAsNotFound) {
   Drive("c", drive_c.path());
   const std::string long_folder(200, 'd');
   drive_c.File("Temp/" + long_folder + "/Werkbank_Compilation0.exe");
-  Text buffer(255, u' ');
+  fs::path buffer = Blanks(255);
   EXPECT_FALSE(SearchTreeForFile(u"C:\\Temp"_qs, u"Werkbank_Compilation0.exe"_qs, buffer));
-  EXPECT_EQ(buffer, Text(255, u' '));
-  Text roomy(1000, u' ');
+  EXPECT_EQ(buffer, Blanks(255));
+  fs::path roomy = Blanks(1000);
   EXPECT_TRUE(SearchTreeForFile(u"C:\\Temp"_qs, u"Werkbank_Compilation0.exe"_qs, roomy));
 }
 

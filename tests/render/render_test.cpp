@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 
 namespace {
@@ -130,8 +132,65 @@ TEST_F(RenderTool, UnwritableOutputExitsWithOneAndLeavesNoFile) {
   QFile::setPermissions(Path("locked"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
+bool IsNode(const QString& path, mode_t kind) {
+  struct stat info {};
+  return ::lstat(path.toLocal8Bit().constData(), &info) == 0 && (info.st_mode & S_IFMT) == kind;
+}
+
+// Writing into something that is not a regular file streams into it and
+// never puts a file in its place; what cannot take a picture is refused.
+TEST_F(RenderTool, StreamsIntoFifosDevicesAndStandardOutput) {
+  ASSERT_EQ(Render("--seed 1 --desktop 200x100 6 " + Out("file.png"), dir_.path()).exit_code, 0);
+  const QByteArray want = Digest(Path("file.png"));
+  ASSERT_FALSE(want.isEmpty());
+
+  const std::string to_stdout = "env -u DISPLAY " RW_RENDER_PROGRAM " --seed 1 --desktop 200x100 6 - >" + Out("stdout.png");
+  ASSERT_EQ(std::system(to_stdout.c_str()), 0);
+  EXPECT_EQ(Digest(Path("stdout.png")), want) << "standard output";
+
+  ASSERT_EQ(::mkfifo(Path("fifo").toLocal8Bit().constData(), 0600), 0);
+  // Bounded: a renderer that replaced the FIFO would leave the reader waiting.
+  const std::string reader = "timeout 30 cat " + Out("fifo") + " >" + Out("from_fifo.png") + " & ";
+  const std::string to_fifo = reader + "env -u DISPLAY timeout 30 " RW_RENDER_PROGRAM " --seed 1 --desktop 200x100 6 " +
+                              Out("fifo") + "; status=$?; wait; exit $status";
+  ASSERT_EQ(std::system(to_fifo.c_str()), 0);
+  EXPECT_TRUE(IsNode(Path("fifo"), S_IFIFO)) << "the FIFO was replaced";
+  EXPECT_EQ(Digest(Path("from_fifo.png")), want) << "through the FIFO";
+
+  QDir(dir_.path()).mkdir(u"folder"_qs);
+  const RunResult folder = Render("0 " + Out("folder"), dir_.path());
+  EXPECT_EQ(folder.exit_code, 1);
+  EXPECT_NE(folder.stderr_text.find("is a directory"), std::string::npos) << folder.stderr_text;
+  EXPECT_TRUE(IsNode(Path("folder"), S_IFDIR));
+  EXPECT_TRUE(QDir(Path("folder")).isEmpty());
+}
+
+// Copies of /dev/null and /dev/full stay devices; the full one reports why.
+TEST_F(RenderTool, DeviceNodesStayNodes) {
+  if (::mknod(Path("null").toLocal8Bit().constData(), S_IFCHR | 0666, makedev(1, 3)) != 0 ||
+      ::mknod(Path("full").toLocal8Bit().constData(), S_IFCHR | 0666, makedev(1, 7)) != 0) {
+    GTEST_SKIP() << "making device nodes needs root";
+  }
+  const RunResult null = Render("--desktop 200x100 0 " + Out("null"), dir_.path());
+  EXPECT_EQ(null.exit_code, 0) << null.stderr_text;
+  EXPECT_EQ(null.stderr_text, "");
+  EXPECT_TRUE(IsNode(Path("null"), S_IFCHR)) << "the null device was replaced";
+
+  const RunResult full = Render("--desktop 200x100 0 " + Out("full"), dir_.path());
+  EXPECT_EQ(full.exit_code, 1);
+  EXPECT_NE(full.stderr_text.find("No space left on device"), std::string::npos) << full.stderr_text;
+  EXPECT_TRUE(IsNode(Path("full"), S_IFCHR)) << "the full device was replaced";
+  const QStringList left = QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+  EXPECT_EQ(left, QStringList({u"full"_qs, u"null"_qs})) << "left behind: " << left.join(u' ').toStdString();
+}
+
 TEST_F(RenderTool, HelpAndVersion) {
   EXPECT_EQ(Render("--help", dir_.path()).exit_code, 0);
+  const std::string help = (dir_.path() + u"/help.txt"_qs).toStdString();
+  ASSERT_EQ(std::system(("env -u DISPLAY " RW_RENDER_PROGRAM " --help >'" + help + "'").c_str()), 0);
+  QFile help_file(QString::fromStdString(help));
+  ASSERT_TRUE(help_file.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(help_file.readAll().contains("'-' writes the PNG to standard output"));
   const std::string out = (dir_.path() + u"/v.txt"_qs).toStdString();
   ASSERT_EQ(std::system(("env -u DISPLAY " RW_RENDER_PROGRAM " --version >'" + out + "'").c_str()), 0);
   QFile file(QString::fromStdString(out));

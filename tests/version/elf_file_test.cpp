@@ -1,9 +1,12 @@
 #include "info/elf_file.h"
 #include "tests/version/elf_builder.h"
+#include "info/version_reader.h"
+#include "tests/version/temp_files.h"
 #include "tests/version/test_blocks.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 
 namespace rw {
@@ -13,6 +16,68 @@ using namespace rw::test;
 
 Parsed<FileExtent> Find(const Bytes& bytes) {
   return FindElfVersionSection(MemoryByteSource(bytes));
+}
+
+// Passes reads through and counts them.
+class CountingSource final : public ByteSource {
+ public:
+  explicit CountingSource(const Bytes& bytes) : inner_(bytes) {}
+  std::uint64_t Size() const override { return inner_.Size(); }
+  bool ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) const override {
+    ++reads;
+    return inner_.ReadAt(offset, out);
+  }
+  mutable int reads = 0;
+
+ private:
+  MemoryByteSource inner_;
+};
+
+// The most sections a file may have (the count escaped into section 0), all
+// named from a 1 MiB name table, none of them ours.
+Bytes MillionSections() {
+  constexpr std::uint64_t kSections = 1u << 20;
+  constexpr std::size_t kTable = 1u << 20;  // the headers start after the names
+  Bytes bytes(kTable + kSections * 64, 0);
+  const std::uint8_t ident[] = {0x7F, 'E', 'L', 'F', 2, 1, 1};
+  std::copy(std::begin(ident), std::end(ident), bytes.begin());
+  const auto put = [&bytes](std::size_t at, std::size_t width, std::uint64_t v) {
+    for (std::size_t k = 0; k < width; ++k) bytes[at + k] = static_cast<std::uint8_t>(v >> (8 * k));
+  };
+  put(40, 8, kTable);         // e_shoff
+  put(58, 2, 64);             // e_shentsize
+  put(60, 2, 0);              // e_shnum: see section 0
+  put(62, 2, 0);              // e_shstrndx: section 0 is also the name table
+  put(kTable + 24, 8, 0);     // its sh_offset: the names are the file's first MiB
+  put(kTable + 32, 8, kSections);  // its sh_size: the count and the name table's size
+  return bytes;
+}
+
+TEST(FindElfVersionSection, ReadsTheTablesOfAMillionSectionsInLargeReads) {
+  const Bytes bytes = MillionSections();
+  const CountingSource source(bytes);
+  const Parsed<FileExtent> extent = FindElfVersionSection(source);
+  ASSERT_FALSE(extent.ok());
+  EXPECT_EQ(extent.error().what, std::string("no version section"));
+  // 64 MiB of headers in reads of 256 KiB, not a read or two per section.
+  EXPECT_LE(source.reads, 300);
+
+  // The same from a file, through the whole reader; the bound only guards
+  // against a hang, the time itself is measured by the benchmark.
+  const TempFiles files;
+  const Text path = files.Write(u"sections.elf"_qs, bytes);
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(ReadVersionField(1, path), u"");
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+}
+
+TEST(FindElfVersionSection, RefusesTablesBeyondTheirBounds) {
+  Bytes bytes = MillionSections();
+  bytes[58] = 0;  // e_shentsize 256: a 256 MiB table
+  bytes[59] = 1;
+  const Parsed<FileExtent> huge = Find(bytes);
+  ASSERT_FALSE(huge.ok());
+  EXPECT_EQ(huge.error().what, std::string("section header table implausibly large"));
 }
 
 const ElfClass kClasses[] = {ElfClass::Elf32, ElfClass::Elf64};
