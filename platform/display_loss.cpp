@@ -1,5 +1,7 @@
 #include "platform/display_loss.h"
 
+#include "platform/wayland/wayland_connection_watch.h"
+
 #include <QGuiApplication>
 #include <QtGui/qguiapplication_platform.h>
 
@@ -22,28 +24,32 @@ std::atomic<xcb_connection_t*> g_connection{nullptr};
 // Xlib calls this for a dead connection and would print and exit(1) after it.
 int OnXlibConnectionLost(Display*) { EndNow(); }
 
-// Qt's X11 plugin calls exit(1) when its connection breaks. This handler is
-// registered after the application object, so it runs before the static
-// objects made earlier are torn down.
+// Qt's X11 and Wayland plugins call exit(1) when their connection breaks.
+// This handler is registered after the application object, so it runs
+// before the static objects made earlier are torn down.
 void OnExit() { EndIfDisplayLost(); }
 
 }  // namespace
 
 void WatchDisplayConnection() {
   if (!qGuiApp) return;
-  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-  if (!x11 || !x11->connection()) return;
+  WatchWaylandConnection();
+  if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>(); x11 && x11->connection()) {
+    g_connection = x11->connection();
+    if (x11->display()) XSetIOErrorHandler(OnXlibConnectionLost);
+  }
   static const bool registered = std::atexit(OnExit) == 0;
   (void)registered;
-  g_connection = x11->connection();
-  if (x11->display()) XSetIOErrorHandler(OnXlibConnectionLost);
 }
 
-void StopWatchingDisplayConnection() { g_connection = nullptr; }
+void StopWatchingDisplayConnection() {
+  g_connection = nullptr;
+  StopWatchingWaylandConnection();
+}
 
 void EndIfDisplayLost() {
   xcb_connection_t* connection = g_connection;
-  if (connection && xcb_connection_has_error(connection)) EndNow();
+  if ((connection && xcb_connection_has_error(connection)) || WaylandConnectionBroken()) EndNow();
 }
 
 }  // namespace rw

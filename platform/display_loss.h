@@ -6,7 +6,8 @@ namespace rw {
 // same quiet 0 as a start without any display.
 inline constexpr int kDisplayLostExitCode = 0;
 
-// Watches the connection to the X server that the started platform uses.
+// Watches the connection to the X server or the Wayland compositor that the
+// started platform uses.
 // When it breaks, Qt would print and call exit(1), whose teardown of widgets
 // and statics without a display crashes; instead the process ends at once,
 // silently, with kDisplayLostExitCode. Does nothing on other platforms.

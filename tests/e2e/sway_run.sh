@@ -35,6 +35,7 @@ export AS_USER=$as_user
 "$as_user" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
   sway -c "$SWAY_DIR/config" >"$SWAY_DIR/sway.log" 2>&1 &
 compositor=$!
+export SWAY_PID=$compositor
 keyboard=""
 pointer=""
 cleanup() {
