@@ -31,7 +31,8 @@ import -window "$box" "$work/box.png"
 xdotool key Return
 page=$(timeout 10 xdotool search --sync --limit 1 --name '^Infos\+Hilfe-Fenster$') || fail "no page"
 sleep 0.5
-import -window "$page" -crop 71x13+357+12 +repage "$work/field.png"
+# Inside the field's frame, which takes the focus colour on the active page.
+import -window "$page" -crop 67x9+359+14 +repage "$work/field.png"
 [ "$(convert "$work/field.png" -format '%k' info:)" -le 2 ] || fail "a version from outside the tree is shown"
 "$close_tool" "$page"
 sleep 0.3
