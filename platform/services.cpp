@@ -5,6 +5,7 @@
 #include "platform/fonts.h"
 #include "platform/image_store.h"
 #include "platform/menu.h"
+#include "platform/wayland/wayland_globals.h"
 #include "platform/window.h"
 #include "platform/window_scaling.h"
 
@@ -33,6 +34,7 @@ void StartPlatform(int& argc, char** argv) {
 void ShutdownPlatform() {
   StopWatchingDisplayConnection();
   CloseAllWindows();
+  ReleaseProgramWaylandGlobals();
   ReleaseAllMenus();
   DiscardAllEvents();
   ReleaseAllImages();

@@ -63,17 +63,21 @@ PixelSurface::PixelSurface(WaylandGlobals& globals, wl_surface* parent, wl_surfa
                            wl_subsurface* subsurface, wp_viewport* viewport)
     : globals_(globals), parent_(parent), surface_(surface), subsurface_(subsurface), viewport_(viewport) {}
 
+// With the surface gone the compositor reads none of its buffers any more,
+// released or not.
 PixelSurface::~PixelSurface() {
   if (viewport_) wp_viewport_destroy(viewport_);
   wl_subsurface_destroy(subsurface_);
   wl_surface_destroy(surface_);
-  if (shown_) shown_->Abandon(false);
+  shown_.reset();
+  retired_.clear();
   wl_display_flush(globals_.display);
 }
 
 void PixelSurface::Show(const QImage& picture, DeviceScale scale, QPoint offset, QColor padding) {
   // Frees the buffers that the compositor has released meanwhile.
   wl_display_dispatch_queue_pending(globals_.display, globals_.queue);
+  std::erase_if(retired_, [](const std::unique_ptr<ShmPicture>& picture) { return picture->released(); });
   if (picture.isNull()) return;
   // With a viewport the buffer covers the logical span exactly; without
   // one only a whole-number buffer scale can, and at a fractional scale the
@@ -86,7 +90,7 @@ void PixelSurface::Show(const QImage& picture, DeviceScale scale, QPoint offset,
   const std::int64_t buffer_scale = !viewport && exact ? scale.numerator : 1;
   const std::int64_t width = DeviceSpan(logical_width, span_scale);
   const std::int64_t height = DeviceSpan(logical_height, span_scale);
-  ShmPicture* next = ShmPicture::Create(globals_.shm, globals_.queue, picture, width, height, padding);
+  std::unique_ptr<ShmPicture> next = ShmPicture::Create(globals_.shm, globals_.queue, picture, width, height, padding);
   if (!next) return;
   if (offset != offset_) {
     // Takes effect with the window's next commit.
@@ -98,11 +102,12 @@ void PixelSurface::Show(const QImage& picture, DeviceScale scale, QPoint offset,
     wp_viewport_set_destination(viewport_, static_cast<int32_t>(logical_width), static_cast<int32_t>(logical_height));
   }
   wl_surface_attach(surface_, next->buffer(), 0, 0);
+  next->MarkAttached();
   wl_surface_damage_buffer(surface_, 0, 0, static_cast<int32_t>(width), static_cast<int32_t>(height));
   wl_surface_commit(surface_);
   wl_display_flush(globals_.display);
-  if (shown_) shown_->Abandon(true);
-  shown_ = next;
+  if (shown_) retired_.push_back(std::move(shown_));
+  shown_ = std::move(next);
 }
 
 }  // namespace rw

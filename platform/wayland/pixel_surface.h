@@ -7,6 +7,7 @@
 #include <QPoint>
 
 #include <memory>
+#include <vector>
 
 class QWindow;
 struct wl_subsurface;
@@ -58,7 +59,9 @@ class PixelSurface {
   wl_subsurface* subsurface_;
   wp_viewport* viewport_;
   QPoint offset_;
-  ShmPicture* shown_ = nullptr;
+  std::unique_ptr<ShmPicture> shown_;
+  // Pictures shown before, kept until the compositor releases them.
+  std::vector<std::unique_ptr<ShmPicture>> retired_;
 };
 
 }  // namespace rw

@@ -14,8 +14,8 @@ constexpr std::int64_t kMaxSide_px = 1 << 15;
 
 }  // namespace
 
-ShmPicture* ShmPicture::Create(wl_shm* shm, wl_event_queue* queue, const QImage& picture, std::int64_t width,
-                               std::int64_t height, QColor padding) {
+std::unique_ptr<ShmPicture> ShmPicture::Create(wl_shm* shm, wl_event_queue* queue, const QImage& picture,
+                                               std::int64_t width, std::int64_t height, QColor padding) {
   if (width < 1 || height < 1 || width > kMaxSide_px || height > kMaxSide_px) return nullptr;
   const std::int64_t stride = width * 4;
   const auto bytes = static_cast<std::size_t>(stride * height);
@@ -52,22 +52,13 @@ ShmPicture* ShmPicture::Create(wl_shm* shm, wl_event_queue* queue, const QImage&
     for (; x < width; ++x) row[x] = fill;
   }
 
-  auto* made = new ShmPicture(buffer, pixels, bytes);
+  std::unique_ptr<ShmPicture> made(new ShmPicture(buffer, pixels, bytes));
   static const wl_buffer_listener listener = {&ShmPicture::OnRelease};
-  wl_buffer_add_listener(buffer, &listener, made);
+  wl_buffer_add_listener(buffer, &listener, made.get());
   return made;
 }
 
-void ShmPicture::OnRelease(void* data, wl_buffer*) {
-  auto* picture = static_cast<ShmPicture*>(data);
-  picture->released_ = true;
-  if (picture->abandoned_) delete picture;
-}
-
-void ShmPicture::Abandon(bool attached) {
-  abandoned_ = true;
-  if (!attached || released_) delete this;
-}
+void ShmPicture::OnRelease(void* data, wl_buffer*) { static_cast<ShmPicture*>(data)->released_ = true; }
 
 ShmPicture::~ShmPicture() {
   wl_buffer_destroy(buffer_);

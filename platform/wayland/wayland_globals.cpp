@@ -15,18 +15,48 @@
 namespace rw {
 namespace {
 
-struct Binding {
-  WaylandGlobals globals;
-  zxdg_output_manager_v1* output_manager = nullptr;
-  std::vector<wl_output*> output_proxies;
-};
+struct Binding;
 
 // Each output's record, found again by its index in the listener's data.
 struct OutputSlot {
   Binding* binding;
   std::size_t index;
-  WaylandOutput& Output() const { return binding->globals.outputs[index]; }
+  WaylandOutput& Output() const;
 };
+
+struct Binding {
+  WaylandGlobals globals;
+  wl_registry* registry = nullptr;
+  zxdg_output_manager_v1* output_manager = nullptr;
+  std::vector<wl_output*> output_proxies;
+  std::vector<zxdg_output_v1*> xdg_outputs;
+  // Where the listeners find their records, for as long as they may call.
+  std::vector<std::unique_ptr<OutputSlot>> output_slots;
+
+  ~Binding() {
+    for (zxdg_output_v1* xdg : xdg_outputs) zxdg_output_v1_destroy(xdg);
+    for (wl_output* output : output_proxies) {
+      if (wl_proxy_get_version(reinterpret_cast<wl_proxy*>(output)) >= WL_OUTPUT_RELEASE_SINCE_VERSION) {
+        wl_output_release(output);
+      } else {
+        wl_output_destroy(output);
+      }
+    }
+    if (output_manager) zxdg_output_manager_v1_destroy(output_manager);
+    if (globals.viewporter) wp_viewporter_destroy(globals.viewporter);
+    if (globals.shm) wl_shm_destroy(globals.shm);
+    if (globals.subcompositor) wl_subcompositor_destroy(globals.subcompositor);
+    if (globals.compositor) wl_compositor_destroy(globals.compositor);
+    if (registry) wl_registry_destroy(registry);
+    if (globals.display) wl_display_flush(globals.display);
+    if (globals.queue) wl_event_queue_destroy(globals.queue);
+  }
+};
+
+WaylandOutput& OutputSlot::Output() const { return binding->globals.outputs[index]; }
+
+std::unique_ptr<Binding> g_binding;
+bool g_tried = false;
 
 void OnGeometry(void* data, wl_output*, int32_t, int32_t, int32_t, int32_t, int32_t, const char*, const char*,
                 int32_t transform) {
@@ -120,20 +150,20 @@ std::unique_ptr<Binding> Bind(wl_display* display) {
   auto* wrapper = static_cast<wl_display*>(wl_proxy_create_wrapper(display));
   if (!wrapper) return nullptr;
   wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(wrapper), g.queue);
-  wl_registry* registry = wl_display_get_registry(wrapper);
+  binding->registry = wl_display_get_registry(wrapper);
   wl_proxy_wrapper_destroy(wrapper);
-  wl_registry_add_listener(registry, &kRegistryListener, binding.get());
+  wl_registry_add_listener(binding->registry, &kRegistryListener, binding.get());
   if (wl_display_roundtrip_queue(display, g.queue) < 0) return nullptr;
 
-  // Slots stay where they are for as long as the listeners may call them.
-  static std::vector<std::unique_ptr<OutputSlot>> output_slots;
   g.outputs.resize(binding->output_proxies.size());
   for (std::size_t i = 0; i < binding->output_proxies.size(); ++i) {
-    output_slots.push_back(std::make_unique<OutputSlot>(OutputSlot{binding.get(), i}));
-    wl_output_add_listener(binding->output_proxies[i], &kOutputListener, output_slots.back().get());
+    binding->output_slots.push_back(std::make_unique<OutputSlot>(OutputSlot{binding.get(), i}));
+    OutputSlot* slot = binding->output_slots.back().get();
+    wl_output_add_listener(binding->output_proxies[i], &kOutputListener, slot);
     if (binding->output_manager) {
       zxdg_output_v1* xdg = zxdg_output_manager_v1_get_xdg_output(binding->output_manager, binding->output_proxies[i]);
-      zxdg_output_v1_add_listener(xdg, &kXdgOutputListener, output_slots.back().get());
+      binding->xdg_outputs.push_back(xdg);
+      zxdg_output_v1_add_listener(xdg, &kXdgOutputListener, slot);
     }
   }
   if (wl_display_roundtrip_queue(display, g.queue) < 0) return nullptr;
@@ -144,13 +174,13 @@ std::unique_ptr<Binding> Bind(wl_display* display) {
 }  // namespace
 
 WaylandGlobals* ProgramWaylandGlobals() {
-  static std::unique_ptr<Binding> binding;
-  static bool tried = false;
-  if (!tried) {
-    tried = true;
-    if (wl_display* display = QtDisplay()) binding = Bind(display);
+  if (!g_tried) {
+    g_tried = true;
+    if (wl_display* display = QtDisplay()) g_binding = Bind(display);
   }
-  return binding ? &binding->globals : nullptr;
+  return g_binding ? &g_binding->globals : nullptr;
 }
+
+void ReleaseProgramWaylandGlobals() { g_binding.reset(); }
 
 }  // namespace rw

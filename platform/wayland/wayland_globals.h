@@ -48,4 +48,8 @@ struct WaylandGlobals {
 // (no compositor, sub-compositor or shared memory).
 WaylandGlobals* ProgramWaylandGlobals();
 
+// Destroys the program's objects on the connection, once no pixel surface
+// uses them any more (the platform shutdown, after the windows).
+void ReleaseProgramWaylandGlobals();
+
 }  // namespace rw

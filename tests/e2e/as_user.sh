@@ -12,4 +12,8 @@ session=(PATH=/usr/bin:/bin HOME=/nonexistent "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR"
          "DBUS_SESSION_BUS_ADDRESS=unix:path=$XDG_RUNTIME_DIR/bus")
 [ -n "${WAYLAND_DISPLAY:-}" ] && session+=("WAYLAND_DISPLAY=$WAYLAND_DISPLAY")
 [ -n "${SWAYSOCK:-}" ] && session+=("SWAYSOCK=$SWAYSOCK")
+# The sanitizers' settings of `make sanitize` reach the programs too.
+for name in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do
+  [ -n "${!name:-}" ] && session+=("$name=${!name}")
+done
 exec "${prefix[@]}" env -i "${session[@]}" "$@"
