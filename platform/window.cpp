@@ -2,7 +2,9 @@
 
 #include "platform/events_input.h"
 #include "platform/events_queue.h"
+#include "platform/program_screen.h"
 #include "platform/window_flags.h"
+#include "platform/window_full_screen.h"
 #include "platform/window_icon.h"
 #include "platform/window_table.h"
 #include "platform/window_widget.h"
@@ -39,10 +41,11 @@ int ClampedPosition(std::int64_t position) {
   return static_cast<int>(std::clamp(position, -kMaxPositionPx, kMaxPositionPx));
 }
 
-// Moves the outer frame to the middle of the primary screen; a frame larger
-// than the screen starts at its left (top) edge.
+// Moves the outer frame to the middle of the program's screen (the primary
+// one unless the user chose another); a frame larger than the screen starts
+// at its left (top) edge.
 void CentreOnPrimaryScreen(QWidget& window) {
-  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QScreen* screen = ProgramScreen();
   if (!screen) return;
   const QRect desktop = screen->geometry();
   const QSize outer = window.frameGeometry().size();
@@ -71,6 +74,11 @@ std::int64_t OpenWindow(std::int64_t number, std::int64_t x, std::int64_t y, std
     window->setFixedSize(inner);
   }
   window->move(ClampedPosition(x), ClampedPosition(y));
+  if (flags & kFullScreenFlag) {
+    PrepareFullScreen(*window, x, y);
+  } else {
+    KeepAboveFullScreen(*window);
+  }
   window->show();
   if (flags & kCentredFlag) CentreOnPrimaryScreen(*window);
   window->raise();
