@@ -19,11 +19,13 @@ void SetAction(CommandLine& line, Action action) {
   if (line.action == Action::Run) line.action = action;
 }
 
-constexpr std::array<OptionSpec, 4> kOptions = {{
+constexpr std::array<OptionSpec, 6> kOptions = {{
     {"--help", false, [](CommandLine& l, const std::string&) { l.action = Action::Help; }},
     {"--version", false, [](CommandLine& l, const std::string&) { l.action = Action::Version; }},
     {"--monitors", false, [](CommandLine& l, const std::string&) { SetAction(l, Action::Monitors); }},
     {"--json", false, [](CommandLine& l, const std::string&) { l.json = true; }},
+    {"--monitor", true, [](CommandLine& l, const std::string& v) { l.monitor = v; }},
+    {"--full-screen", false, [](CommandLine& l, const std::string&) { l.full_screen = true; }},
 }};
 
 const OptionSpec* FindOption(std::string_view name) {
@@ -64,6 +66,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       } else {
         return Failure("option '" + name + "' needs a value");
       }
+      if (value.empty()) return Failure("option '" + name + "' needs a value");
     } else if (equals != std::string::npos) {
       return Failure("option '" + name + "' takes no value");
     }
@@ -71,6 +74,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     if (line.action == Action::Help || line.action == Action::Version) return line;
   }
   if (line.json && line.action != Action::Monitors) return Failure("option '--json' needs '--monitors'");
+  if (line.action == Action::Monitors && !line.monitor.empty()) {
+    return Failure("option '--monitor' does not go with '--monitors'");
+  }
+  if (line.action == Action::Monitors && line.full_screen) {
+    return Failure("option '--full-screen' does not go with '--monitors'");
+  }
   return line;
 }
 
@@ -85,6 +94,13 @@ std::string ProgramUsage() {
          "                  mode, pixel density), and whether the desktop runs the\n"
          "                  panel's native resolution\n"
          "  --json          with --monitors: the same as one JSON document\n"
+         "  --monitor NAME  measure, describe and test monitor NAME instead of the\n"
+         "                  primary one: its connector name (for example DP-1) or its\n"
+         "                  number in the --monitors list; the window opens at its\n"
+         "                  top-left corner (on X11; on Wayland the compositor places\n"
+         "                  windows, use --full-screen)\n"
+         "  --full-screen   the window covers the whole monitor, without a frame, and\n"
+         "                  the test images fill its full mode; Escape ends the program\n"
          "  --help          show this help and exit\n"
          "  --version       show the version and exit\n"
          "\n"
@@ -92,7 +108,7 @@ std::string ProgramUsage() {
          "/sys/class/drm, or the folder that RASTERWACHT_DRM_DIR names.\n"
          "\n"
          "Exit status: 0 on success, 1 if no display or monitor is found, 2 for a bad\n"
-         "argument.\n";
+         "argument or an unknown monitor.\n";
 }
 
 }  // namespace rw

@@ -1,6 +1,7 @@
 #include "app/command_line_run.h"
 
 #include "app/command_line.h"
+#include "app/main_window_options.h"
 #include "app/monitor_list.h"
 #include "info/version_reader.h"
 #include "platform/display_probe.h"
@@ -64,6 +65,7 @@ std::optional<int> RunCommandLine(int& argc, char** argv) {
     case CommandLine::Action::Monitors:
       return ListMonitors(line.json, argc, argv);
     case CommandLine::Action::Run:
+      SetMainWindowOptions({line.monitor, line.full_screen});
       break;
   }
   return std::nullopt;

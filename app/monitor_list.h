@@ -29,8 +29,9 @@ struct ScreenReport {
 std::vector<MonitorRecord> MonitorRecordsFrom(const std::vector<ScreenReport>& screens,
                                               const std::vector<DrmConnector>& connectors);
 
-// The window system's monitors: on X11 RandR's monitor list, elsewhere (or
-// without RandR 1.5) Qt's screens. Needs a QGuiApplication.
+// The window system's monitors: on X11 RandR's monitor list, on Wayland the
+// compositor's outputs, elsewhere (or without RandR 1.5) Qt's screens.
+// Needs a QGuiApplication.
 std::vector<ScreenReport> ReadScreenReports();
 
 }  // namespace rw

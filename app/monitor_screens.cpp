@@ -3,6 +3,7 @@
 #include "app/monitor_list.h"
 #include "platform/desktops.h"
 #include "platform/randr_monitors.h"
+#include "platform/wayland/wayland_outputs.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -56,6 +57,34 @@ std::vector<ScreenReport> FromRandr(const std::vector<RandrMonitor>& monitors,
   return reports;
 }
 
+// Wayland outputs by their modes and true scales: Qt's screens there are
+// logical sizes times a scale rounded up to a whole number.
+std::vector<ScreenReport> FromWayland(const std::vector<WaylandOutput>& outputs) {
+  std::vector<ScreenReport> reports;
+  for (const WaylandOutput& output : outputs) {
+    if (output.mode_width <= 0 || output.mode_height <= 0) continue;
+    const DeviceScale scale = ScaleOf(output);
+    ScreenReport r;
+    r.identity.connector = output.name;
+    if (const QScreen* screen = ScreenNamed(output.name)) {
+      r.identity.maker = screen->manufacturer().toStdString();
+      r.identity.model = screen->model().toStdString();
+      r.identity.serial = screen->serialNumber().toStdString();
+    }
+    r.primary = reports.empty();
+    r.x = static_cast<int>(DeviceSpan(output.logical_x, scale));
+    r.y = static_cast<int>(DeviceSpan(output.logical_y, scale));
+    r.width = output.DesktopWidth();
+    r.height = output.DesktopHeight();
+    r.refresh_hz = output.refresh_mhz / 1000.0;
+    // Wayland names no depth; its outputs store 8 bits per channel in 32.
+    r.depth = 32;
+    r.scale = scale.Value();
+    reports.push_back(std::move(r));
+  }
+  return reports;
+}
+
 std::vector<ScreenReport> FromQt(const std::vector<DesktopRecord>& desktops) {
   std::vector<ScreenReport> reports;
   const QScreen* primary = QGuiApplication::primaryScreen();
@@ -83,6 +112,9 @@ std::vector<ScreenReport> FromQt(const std::vector<DesktopRecord>& desktops) {
 }  // namespace
 
 std::vector<ScreenReport> ReadScreenReports() {
+  if (QGuiApplication::platformName() == u"wayland") {
+    if (auto reports = FromWayland(WaylandOutputsPrimaryFirst()); !reports.empty()) return reports;
+  }
   const std::vector<DesktopRecord> desktops = ReadScreens();
   if (QGuiApplication::platformName() == u"xcb") {
     if (const auto monitors = ReadRandrMonitors(); monitors && !monitors->empty()) {

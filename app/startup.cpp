@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/globals.h"
+#include "app/main_window_options.h"
 #include "app/pattern_menu.h"
 #include "app/program_end.h"
 #include "info/display_metrics.h"
@@ -15,21 +16,18 @@
 #include "platform/window.h"
 
 namespace rw {
-namespace {
-
-constexpr std::int64_t kMainWindowFlags = 0xCF0000;
-
-}  // namespace
-
 Text MainWindowTitle() { return u"Rasterwacht, Auflösung: "_qs + MetricsText + TitleHint; }
 
 void StartProgram() {
   InitialiseGlobals();
   // A screen that cannot show the pictures is treated like no screen at all.
   if (!ScreenShowsPictures()) EndProgram();
+  ChooseMonitor();
   ReadDisplayMetrics();
+  SizeDrawingArea();
   CreateImage(0, ScreenWidth, ScreenHeight);
-  if (!OpenWindow(0, 0, 0, ScreenWidth, ScreenHeight, MainWindowTitle(), kMainWindowFlags)) EndProgram();
+  const MainWindowPlacement place = PlaceMainWindow();
+  if (!OpenWindow(0, place.x, place.y, ScreenWidth, ScreenHeight, MainWindowTitle(), place.flags)) EndProgram();
   DrawToImage = CreateImageView(0, 0, 0, ScreenWidth, ScreenHeight, ImageHandle(0)) ? 1 : 0;
   BuildPatternMenu();
   LoadFont(0, u"Arial"_qs, 8);

@@ -1,5 +1,6 @@
 #include "platform/desktops.h"
 
+#include "platform/program_screen.h"
 #include "platform/wayland/wayland_outputs.h"
 
 #include <QGuiApplication>
@@ -88,7 +89,7 @@ std::vector<DesktopRecord> ReadScreens() {
     }
     if (!records.empty()) return records;
   }
-  QScreen* primary = QGuiApplication::primaryScreen();
+  QScreen* primary = ProgramScreen();
   if (!primary) return records;
   records.push_back(RecordOf(primary));
   for (const QScreen* screen : QGuiApplication::screens()) {
@@ -112,6 +113,16 @@ std::int64_t DesktopWidth(std::int64_t i) {
 std::int64_t DesktopHeight(std::int64_t i) {
   const DesktopRecord* record = RecordAt(i);
   return record ? record->height : 0;
+}
+
+std::int64_t DesktopX(std::int64_t i) {
+  const DesktopRecord* record = RecordAt(i);
+  return record ? record->x : 0;
+}
+
+std::int64_t DesktopY(std::int64_t i) {
+  const DesktopRecord* record = RecordAt(i);
+  return record ? record->y : 0;
 }
 
 std::int64_t DesktopDepth(std::int64_t i) {

@@ -20,13 +20,16 @@ struct DesktopRecord {
 };
 
 // Rebuilds the records from the screens the GUI application sees; record 0 is
-// always the primary screen. Returns the count, 0 without any screen.
+// always the program's screen (ProgramScreen: the primary one unless the
+// user chose another). Returns the count, 0 without any screen.
 std::int64_t ScanDesktops();
 
 // Fields of record i of the last scan; 0 for an index outside it.
 std::int64_t DesktopWidth(std::int64_t i);
 std::int64_t DesktopHeight(std::int64_t i);
 std::int64_t DesktopDepth(std::int64_t i);
+std::int64_t DesktopX(std::int64_t i);
+std::int64_t DesktopY(std::int64_t i);
 
 // Replaces what ScanDesktops reads, so that tests can describe any desktop;
 // an empty function restores the real screens.

@@ -2,7 +2,9 @@
 
 #include "platform/events_input.h"
 #include "platform/events_queue.h"
+#include "platform/program_screen.h"
 #include "platform/window_flags.h"
+#include "platform/window_full_screen.h"
 #include "platform/window_icon.h"
 #include "platform/window_table.h"
 #include "platform/window_widget.h"
@@ -63,7 +65,14 @@ std::int64_t OpenWindow(std::int64_t number, std::int64_t x, std::int64_t y, std
   } else {
     window->setFixedSize(inner);
   }
-  window->ShowPlaced(QPoint(ClampedPosition(x), ClampedPosition(y)), inner, (flags & kCentredFlag) != 0);
+  if (flags & kFullScreenFlag) {
+    window->move(ClampedPosition(x), ClampedPosition(y));
+    PrepareFullScreen(*window, x, y);
+    window->show();
+  } else {
+    KeepAboveFullScreen(*window);
+    window->ShowPlaced(QPoint(ClampedPosition(x), ClampedPosition(y)), inner, (flags & kCentredFlag) != 0);
+  }
   window->raise();
   window->activateWindow();
 

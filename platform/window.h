@@ -15,6 +15,9 @@ inline constexpr std::int64_t kSizingBorderFlag = 0x40000;
 inline constexpr std::int64_t kMinimizeBoxFlag = 0x20000;
 inline constexpr std::int64_t kMaximizeBoxFlag = 0x10000;
 inline constexpr std::int64_t kCentredFlag = 0x1;
+// The window covers the whole monitor at (x, y), frameless, in the window
+// system's full-screen state; Escape closes it.
+inline constexpr std::int64_t kFullScreenFlag = 0x2;
 
 // Opens, shows and activates top-level window `number` with an inner area of
 // exactly `inner_width` x `inner_height` pixels and its outer frame's top-left

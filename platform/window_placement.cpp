@@ -1,5 +1,7 @@
 #include "platform/window_placement.h"
 
+#include "platform/program_screen.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -16,7 +18,8 @@ QPoint CentredFramePosition(QSize outer, QRect screen) {
 }
 
 void CentreOnPrimaryScreen(QWidget& window) {
-  const QScreen* screen = QGuiApplication::primaryScreen();
+  // The primary screen, unless the user chose another for the program.
+  const QScreen* screen = ProgramScreen();
   if (!screen) return;
   // The window's own frame margins are read again from the window manager's
   // latest word; the widget's cached frame geometry may be older.

@@ -27,6 +27,8 @@ DeviceScale WindowScale() {
 
 void SetWindowScaleForTesting(DeviceScale scale) { g_scale = scale; }
 
+void ForgetWindowScale() { g_scale.reset(); }
+
 QSize LogicalWindowSize(std::int64_t width_px, std::int64_t height_px) {
   const DeviceScale scale = WindowScale();
   return {Bounded(LogicalSpan(Bounded(width_px), scale)), Bounded(LogicalSpan(Bounded(height_px), scale))};

@@ -17,6 +17,10 @@ namespace rw {
 DeviceScale WindowScale();
 void SetWindowScaleForTesting(DeviceScale scale);
 
+// The program's screen changed before any window opened: the next
+// WindowScale reads that screen's scale.
+void ForgetWindowScale();
+
 // The logical size of a window whose inner area is w x h device pixels: at
 // least that many device pixels, and a whole number of them (LogicalSpan).
 QSize LogicalWindowSize(std::int64_t width_px, std::int64_t height_px);

@@ -2,6 +2,7 @@
 // redraw does, on Qt's offscreen platform, and saves the drawing area as PNG.
 #include "app/globals.h"
 #include "info/display_metrics.h"
+#include "info/full_screen_area.h"
 #include "info/version_reader.h"
 #include "patterns/redraw.h"
 #include "platform/desktops.h"
@@ -39,6 +40,7 @@ void PrepareDesktop(const rw::RenderOptions& options) {
   desktop.name = u"render"_qs;
   rw::SetDesktopSource([desktop] { return std::vector<rw::DesktopRecord>{desktop}; });
   rw::ReadDisplayMetrics();
+  if (options.full_screen) rw::UseWholeDisplayArea();
   rw::SetScreenDpiForTesting(static_cast<int>(options.dpi));
   rw::LoadFont(0, u"Arial"_qs, 8);
   rw::LoadFont(1, u"Arial"_qs, 5);

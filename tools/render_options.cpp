@@ -34,13 +34,14 @@ std::optional<std::int64_t> ParseInRange(const QString& text, std::int64_t lo, s
   return value;
 }
 
-// "WxH" with both sides in range and a drawing area of at least one pixel
-// (the area is 6 pixels narrower and 66 lower than the desktop).
+// "WxH" with both sides in range; whether the drawing area (6 pixels
+// narrower and 66 lower than the desktop, unless full screen) keeps a pixel
+// is checked once all options are read.
 bool ParseDesktop(const QString& text, RenderOptions& options) {
   const qsizetype cross = text.indexOf(u'x');
   if (cross < 0) return false;
-  const auto w = ParseInRange(text.left(cross), 7, kMaxDesktopPx);
-  const auto h = ParseInRange(text.mid(cross + 1), 67, kMaxDesktopPx);
+  const auto w = ParseInRange(text.left(cross), 1, kMaxDesktopPx);
+  const auto h = ParseInRange(text.mid(cross + 1), 1, kMaxDesktopPx);
   if (!w || !h) return false;
   options.desktop_width_px = *w;
   options.desktop_height_px = *h;
@@ -95,6 +96,8 @@ ParsedOptions ParseRenderOptions(const std::vector<QString>& arguments) {
     } else if (arg == u"--version") {
       options.action = RenderOptions::Action::Version;
       return parsed;
+    } else if (arg == u"--full-screen") {
+      options.full_screen = true;
     } else {
       const qsizetype equals = arg.indexOf(u'=');
       const QString name = equals < 0 ? arg : arg.left(equals);
@@ -109,6 +112,11 @@ ParsedOptions ParseRenderOptions(const std::vector<QString>& arguments) {
       }
       if (!ApplyOption(name, value, options)) return Failure(u"bad value '"_qs + value + u"' for "_qs + name);
     }
+  }
+  if (!options.full_screen && (options.desktop_width_px < 7 || options.desktop_height_px < 67)) {
+    return Failure(u"desktop "_qs + QString::number(options.desktop_width_px) + u"x"_qs +
+                   QString::number(options.desktop_height_px) +
+                   u" leaves no drawing area (at least 7x67, or 1x1 with --full-screen)"_qs);
   }
   if (positional.size() != 2) return Failure(u"expected PATTERN and OUTPUT.png, got "_qs + QString::number(positional.size()) + u" arguments"_qs);
   const auto pattern = ParseInRange(positional[0], 0, 8);
@@ -130,6 +138,8 @@ QString RenderUsage() {
          "  --seed S        seed of the random colours, decimal or 0x hex\n"
          "                  (default: from the clock)\n"
          "  --wheel P       colour-circle position of pattern 8, -1530 to 1530 (default 0)\n"
+         "  --full-screen   the drawing area is the whole desktop, as rasterwacht\n"
+         "                  --full-screen shows it: --desktop WxH draws W x H pixels\n"
          "  --help          show this help and exit\n"
          "  --version       show the version and exit\n"
          "\n"

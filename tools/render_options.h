@@ -18,6 +18,7 @@ struct RenderOptions {
   std::int64_t dpi = 96;
   std::optional<std::uint32_t> seed;
   std::int64_t wheel_position = 0;
+  bool full_screen = false;  // the drawing area is the whole desktop
   std::int64_t pattern = 0;
   QString output_path;
 };

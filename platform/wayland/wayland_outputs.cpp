@@ -1,5 +1,7 @@
 #include "platform/wayland/wayland_outputs.h"
 
+#include "platform/program_screen.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -11,7 +13,7 @@ std::vector<WaylandOutput> WaylandOutputsPrimaryFirst() {
   const WaylandGlobals* globals = ProgramWaylandGlobals();
   if (!globals) return {};
   std::vector<WaylandOutput> outputs = globals->outputs;
-  const QScreen* primary = QGuiApplication::primaryScreen();
+  const QScreen* primary = ProgramScreen();
   if (!primary) return outputs;
   const std::string name = primary->name().toStdString();
   const auto found = std::find_if(outputs.begin(), outputs.end(), [&](const WaylandOutput& o) { return o.name == name; });

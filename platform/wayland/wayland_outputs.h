@@ -7,8 +7,9 @@
 
 namespace rw {
 
-// The outputs of the compositor Qt is connected to, the one Qt calls
-// primary first; empty when the program does not run on Wayland.
+// The outputs of the compositor Qt is connected to, the program's screen
+// (the primary one unless another was chosen) first; empty when the program
+// does not run on Wayland.
 std::vector<WaylandOutput> WaylandOutputsPrimaryFirst();
 
 // The true scale of `output`: its mode against its logical size, so also a

@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "app/main_window_options.h"
 
 #include <gtest/gtest.h>
 
@@ -42,9 +43,52 @@ TEST(CommandLine, BadArgumentsNameThemselves) {
   EXPECT_EQ(Parse({"--monitors", "--bad"}).action, Action::Run);  // a failure runs nothing
 }
 
+TEST(CommandLine, WindowOptions) {
+  const CommandLine plain = Parse({});
+  EXPECT_TRUE(plain.monitor.empty());
+  EXPECT_FALSE(plain.full_screen);
+  const CommandLine both = Parse({"--monitor", "DP-1", "--full-screen"});
+  EXPECT_EQ(both.action, Action::Run);
+  EXPECT_TRUE(both.error.empty());
+  EXPECT_EQ(both.monitor, "DP-1");
+  EXPECT_TRUE(both.full_screen);
+  EXPECT_EQ(Parse({"--monitor=1"}).monitor, "1");
+  // The value is the next argument, even one that looks like an option.
+  EXPECT_EQ(Parse({"--monitor", "--full-screen"}).monitor, "--full-screen");
+  EXPECT_FALSE(Parse({"--monitor", "--full-screen"}).full_screen);
+  EXPECT_EQ(Parse({"--monitor", "A", "--monitor", "B"}).monitor, "B");
+  EXPECT_EQ(Parse({"--full-screen", "--help"}).action, Action::Help);
+}
+
+TEST(CommandLine, BadWindowOptions) {
+  EXPECT_EQ(Parse({"--monitor"}).error, "option '--monitor' needs a value");
+  EXPECT_EQ(Parse({"--monitor="}).error, "option '--monitor' needs a value");
+  EXPECT_EQ(Parse({"--monitor", ""}).error, "option '--monitor' needs a value");
+  EXPECT_EQ(Parse({"--full-screen=yes"}).error, "option '--full-screen' takes no value");
+  EXPECT_EQ(Parse({"--fullscreen"}).error, "unknown option '--fullscreen'");
+  EXPECT_EQ(Parse({"--monitors", "--monitor", "1"}).error, "option '--monitor' does not go with '--monitors'");
+  EXPECT_EQ(Parse({"--full-screen", "--monitors"}).error, "option '--full-screen' does not go with '--monitors'");
+  EXPECT_EQ(Parse({"--full-screen", "--json"}).error, "option '--json' needs '--monitors'");
+  EXPECT_EQ(Parse({"--full-screen", "DP-1"}).error, "unexpected argument 'DP-1'");
+}
+
+TEST(MonitorChoice, ConnectorNameOrListIndex) {
+  const std::vector<std::string> list = {"HDMI-A-1", "DP-1", "3"};
+  EXPECT_EQ(ResolveMonitorName("DP-1", list), "DP-1");
+  EXPECT_EQ(ResolveMonitorName("0", list), "HDMI-A-1");
+  EXPECT_EQ(ResolveMonitorName("1", list), "DP-1");
+  // A connector of that name wins over the index.
+  EXPECT_EQ(ResolveMonitorName("3", list), "3");
+  EXPECT_EQ(ResolveMonitorName("2", list), "3");
+  for (const char* bad : {"dp-1", "DP", "", "-1", "+1", " 1", "1 ", "0x1", "4", "99999999999999999999999"}) {
+    EXPECT_EQ(ResolveMonitorName(bad, list), std::nullopt) << bad;
+  }
+  EXPECT_EQ(ResolveMonitorName("0", {}), std::nullopt);
+}
+
 TEST(CommandLine, UsageNamesEveryOption) {
   const std::string usage = ProgramUsage();
-  for (const char* option : {"--monitors", "--json", "--help", "--version"}) {
+  for (const char* option : {"--monitors", "--json", "--monitor NAME", "--full-screen", "--help", "--version"}) {
     EXPECT_NE(usage.find(option), std::string::npos) << option;
   }
 }

@@ -57,6 +57,13 @@ check_desktop_integration() {
   exec=$(desktop_key "$entry" Exec)
   [ -x "$prefix/bin/${exec%% *}" ] || fail "$entry: Exec=$exec is not an installed program"
   [ -n "$(desktop_key "$entry" StartupWMClass)" ] || fail "$entry: no StartupWMClass"
+
+  # The full-screen test is an action of the entry, and the metainfo names it.
+  [ "$(desktop_key "$entry" Actions)" = "Vollbild-Test;" ] || fail "$entry: Actions= is not Vollbild-Test;"
+  local action_exec
+  action_exec=$(sed -n '/^\[Desktop Action Vollbild-Test\]/,/^\[/s/^Exec=//p' "$entry")
+  [ "$action_exec" = "rasterwacht --full-screen" ] || fail "$entry: the Vollbild-Test action runs '$action_exec'"
+  grep -q 'Vollbild-Test' "$metainfo" || fail "$metainfo: no word of the Vollbild-Test"
 }
 
 # check_man_pages PREFIX RENDERER: both pages format without a warning, and

@@ -79,6 +79,20 @@ TEST_F(RenderTool, DesktopSizeAndWheelPosition) {
   EXPECT_EQ(image.pixel(5, 5), qRgb(0, 255, 0));
 }
 
+TEST_F(RenderTool, FullScreenDrawsTheWholeDesktop) {
+  ASSERT_EQ(Render("--desktop 400x300 --full-screen --wheel=510 8 " + Out("full.png"), dir_.path()).exit_code, 0);
+  QImage image(Path("full.png"));
+  EXPECT_EQ(image.size(), QSize(400, 300));
+  EXPECT_EQ(image.pixel(399, 5), qRgb(0, 255, 0));
+  // The caption keeps its distance from the bottom of the larger area: 100
+  // rows above it, not above the bottom of a framed window's area.
+  EXPECT_NE(image.pixel(200, 300 - 100 + 5), qRgb(0, 255, 0));
+  EXPECT_EQ(image.pixel(200, 300 - 66 - 100 + 5), qRgb(0, 255, 0));
+  // Without a frame to take off, a tiny desktop still has an area.
+  ASSERT_EQ(Render("--full-screen --desktop 6x60 0 " + Out("tiny.png"), dir_.path()).exit_code, 0);
+  EXPECT_EQ(QImage(Path("tiny.png")).size(), QSize(6, 60));
+}
+
 TEST_F(RenderTool, SameSeedSameFileOtherSeedOtherFile) {
   for (const char* pattern : {"2", "3", "4"}) {
     ASSERT_EQ(Render(std::string("--desktop 300x200 --seed 0x2A ") + pattern + " " + Out("a.png"), dir_.path()).exit_code, 0);
@@ -101,6 +115,9 @@ TEST_F(RenderTool, BadArgumentsExitWithTwoAndNameTheArgument) {
                        "--desktop 99999999999999999999x1080 0 x.png",
                        "--desktop 1920 0 x.png",
                        "--desktop 6x1080 0 x.png",
+                       "--desktop 1920x66 0 x.png",
+                       "--full-screen --desktop 0x10 0 x.png",
+                       "--full-screen=1 0 x.png",
                        "--depth 0 0 x.png",
                        "--dpi abc 0 x.png",
                        "--seed 4294967296 0 x.png",

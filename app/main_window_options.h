@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace rw {
+
+// How the command line shapes the main window. The defaults are the
+// program without arguments: the primary monitor, a framed window at the
+// desktop's top-left.
+struct MainWindowOptions {
+  std::string monitor;  // connector name or index in the monitor list; empty: the primary
+  bool full_screen = false;
+};
+
+void SetMainWindowOptions(MainWindowOptions options);
+const MainWindowOptions& CurrentMainWindowOptions();
+
+// The connector that `name` means among `connectors` (the monitor list's
+// order, the primary first): a connector of that name, else a decimal index
+// into the list; nullopt for neither.
+std::optional<std::string> ResolveMonitorName(const std::string& name, const std::vector<std::string>& connectors);
+
+// Makes the monitor of --monitor the program's screen, before the metrics
+// are read. A name that no monitor has ends the program with one line on
+// stderr and exit code 2.
+void ChooseMonitor();
+
+// After ReadDisplayMetrics: in full-screen mode the drawing area is the
+// monitor's whole mode.
+void SizeDrawingArea();
+
+// Where and how window 0 opens: at the desktop's top-left with a frame, or
+// at the chosen monitor's top-left, or covering it in full-screen mode.
+struct MainWindowPlacement {
+  std::int64_t x = 0;
+  std::int64_t y = 0;
+  std::int64_t flags = 0;
+};
+MainWindowPlacement PlaceMainWindow();
+
+}  // namespace rw

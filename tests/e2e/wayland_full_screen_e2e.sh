@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# rasterwacht --full-screen under a Wayland compositor: the window is full
+# screen on its output, the whole output, every pixel, equals the
+# renderer's full-size picture at the output's scale, and a close request
+# ends the program with exit code 0 and nothing printed.
+# Usage (inside sway_run.sh): wayland_full_screen_e2e.sh PROGRAM RENDERER WIDTH HEIGHT SCALE CASE
+# CASE "one": --full-screen on the one output. CASE "second": a second
+# output HEADLESS-2 of 1280 x 720 at scale 2 right of the first; the
+# monitor list gives both with their modes and scales, and --monitor
+# HEADLESS-2 --full-screen describes and covers that one.
+source "$(dirname "$0")/wayland_lib.sh"
+program=$(install_program "$1") renderer=$2 desktop_width=$3 desktop_height=$4 scale=$5 case=$6
+output=HEADLESS-1
+options=(--full-screen)
+first_width=$desktop_width first_height=$desktop_height first_scale=$scale
+
+# A second output right of the first. sway draws the pointer into the
+# picture of the output it is on, and the whole output is compared: the
+# pointer rests on the output that is not under test, and keyboard focus
+# stays where it is when the pointer moves.
+logical() { python3 -c "import sys; print(round(int(sys.argv[1]) / float(sys.argv[2])))" "$1" "$2"; }
+first_logical_width=$(logical "$first_width" "$first_scale")
+first_logical_height=$(logical "$first_height" "$first_scale")
+if [ "$case" = second ]; then
+  second_mode=1280x720 second_scale=2 second_logical_width=640 second_logical_height=360
+else
+  second_mode=640x480 second_scale=1 second_logical_width=640 second_logical_height=480
+fi
+"$AS_USER" swaymsg -q create_output || fail "cannot create a second output"
+"$AS_USER" swaymsg -q output HEADLESS-2 resolution "$second_mode" position "$first_logical_width" 0 scale "$second_scale" ||
+  fail "cannot set up HEADLESS-2"
+layout_width=$((first_logical_width + second_logical_width))
+layout_height=$((first_logical_height > second_logical_height ? first_logical_height : second_logical_height))
+sleep 0.5
+
+if [ "$case" = second ]; then
+  # The list: the true modes and scales, the first output primary.
+  "$AS_USER" "$program" --monitors --json >"$work/list.json" 2>"$work/list.err" || fail "--monitors: $(cat "$work/list.err")"
+  [ ! -s "$work/list.err" ] || fail "--monitors wrote to stderr: $(cat "$work/list.err")"
+  want="HEADLESS-1 true ${first_width} $first_height $first_scale|HEADLESS-2 false 1280 720 2"
+  got=$(python3 -c '
+import json, sys
+items = json.load(open(sys.argv[1]))
+print("|".join("%s %s %d %d %g" % (m["connector"], str(m["primary"]).lower(), m["width"], m["height"], m["scale"])
+               for m in items))' "$work/list.json")
+  [ "$got" = "$want" ] || fail "monitor list '$got', expected '$want'"
+  output=HEADLESS-2 desktop_width=1280 desktop_height=720 scale=2
+  options=(--monitor HEADLESS-2 --full-screen)
+  park_x=10
+else
+  park_x=$((first_logical_width + 10))
+fi
+
+# park: the pointer off the output under test.
+park() { pointer move "$park_x" 10 "$layout_width" "$layout_height"; }
+# expect_whole NAME REFERENCE: the output shows REFERENCE. sway draws the
+# pointer into the output's picture, so it is hidden while the pictures are
+# taken.
+expect_whole() {
+  "$AS_USER" swaymsg -q seat - hide_cursor 100 || fail "cannot hide the pointer"
+  expect_picture "$@"
+  "$AS_USER" swaymsg -q seat - hide_cursor 0 || fail "cannot show the pointer"
+  pointer move 0 0 "$layout_width" "$layout_height"
+  park
+}
+
+park
+area_width=$desktop_width area_height=$desktop_height
+metrics=$(python3 -c 'import math, sys; w, h = int(sys.argv[1]), int(sys.argv[2]); g = math.gcd(w, h)
+print(f"{w}*{h}, Ratio: {w // g}:{h // g}, Farbtiefe:32 Bit")' "$desktop_width" "$desktop_height")
+
+# start_program PROGRAM [ARG...]: starts it in the session with these
+# arguments and waits for its main window.
+start_program() {
+  "$AS_USER" "$@" >"$work/stdout" 2>"$work/stderr" &
+  program_pid=$!
+  for _ in $(seq 100); do
+    window_field "Rasterwacht, Auflösung" title >/dev/null && return 0
+    sleep 0.1
+  done
+  fail "the main window did not appear: $(head -c 500 "$work/stderr")"
+}
+
+# shot FILE: the whole chosen output.
+shot() {
+  "$AS_USER" grim -o "$output" "$work/shots/output.png" || fail "grim failed"
+  cp "$work/shots/output.png" "$1"
+}
+
+start_program "$program" "${options[@]}"
+title=$(window_field "Rasterwacht, Auflösung" title)
+want="Rasterwacht, Auflösung: $metrics  (Leertaste: nächstes Testbild, 0 bis 8: Testbild wählen, rechte Maustaste: Menü)"
+[ "$title" = "$want" ] || fail "title is '$title', expected '$want'"
+expect_whole start "$(reference p0 --full-screen 0)"
+# sway's own word: the window is full screen.
+"$AS_USER" swaymsg -t get_tree | python3 -c '
+import json, sys
+def walk(node):
+    if node.get("app_id") == "de.rasterwacht.Rasterwacht" and node.get("fullscreen_mode") == 1:
+        sys.exit(0)
+    for child in node.get("nodes", []) + node.get("floating_nodes", []):
+        walk(child)
+walk(json.load(sys.stdin))
+sys.exit(1)' || fail "sway does not show the window full screen"
+
+close_and_expect_exit
+echo "wayland full screen $case at $5: ok"
