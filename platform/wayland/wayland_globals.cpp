@@ -55,7 +55,9 @@ struct Binding {
 
 WaylandOutput& OutputSlot::Output() const { return binding->globals.outputs[index]; }
 
-std::unique_ptr<Binding> g_binding;
+// Not a static object: one destroyed at exit would talk to a connection that
+// Qt may have closed already. The platform's end releases it.
+Binding* g_binding = nullptr;
 bool g_tried = false;
 
 void OnGeometry(void* data, wl_output*, int32_t, int32_t, int32_t, int32_t, int32_t, const char*, const char*,
@@ -176,11 +178,14 @@ std::unique_ptr<Binding> Bind(wl_display* display) {
 WaylandGlobals* ProgramWaylandGlobals() {
   if (!g_tried) {
     g_tried = true;
-    if (wl_display* display = QtDisplay()) g_binding = Bind(display);
+    if (wl_display* display = QtDisplay()) g_binding = Bind(display).release();
   }
   return g_binding ? &g_binding->globals : nullptr;
 }
 
-void ReleaseProgramWaylandGlobals() { g_binding.reset(); }
+void ReleaseProgramWaylandGlobals() {
+  delete g_binding;
+  g_binding = nullptr;
+}
 
 }  // namespace rw
