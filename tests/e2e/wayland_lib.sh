@@ -64,7 +64,7 @@ start_program() {
   shift
   "$AS_USER" "$@" "$program" >"$work/stdout" 2>"$work/stderr" &
   program_pid=$!
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     window_field "Rasterwacht, Auflösung" title >/dev/null && return 0
     sleep 0.1
   done

@@ -15,7 +15,7 @@ program=$(install_program "$2")
 on_wayland() { window_field "Rasterwacht, Auflösung" title >/dev/null; }
 
 wait_for_window_on_wayland() {
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     on_wayland && return 0
     sleep 0.1
   done
@@ -28,7 +28,8 @@ both_sockets)
   python3 "$(dirname "$0")/fake_x_server.py" "$connections" >"$work/x_display" &
   fake_server=$!
   trap 'kill $fake_server 2>/dev/null; keep_work_on_failure' EXIT
-  for _ in $(seq 50); do [ -s "$work/x_display" ] && break; sleep 0.1; done
+  for _ in $(seq 100); do [ -s "$work/x_display" ] && break; sleep 0.1; done
+  [ -s "$work/x_display" ] || fail "the stand-in X server did not start"
   "$AS_USER" DISPLAY=":$(cat "$work/x_display")" "$program" >"$work/stdout" 2>"$work/stderr" &
   program_pid=$!
   wait_for_window_on_wayland
