@@ -9,7 +9,7 @@ namespace {
 using Action = CommandLine::Action;
 
 // Sets what option `name` asks for; `value` is given only to those that take one.
-struct OptionSpec {
+struct OptionEntry {
   std::string_view name;
   bool takes_value;
   void (*apply)(CommandLine& line, const std::string& value);
@@ -19,7 +19,7 @@ void SetAction(CommandLine& line, Action action) {
   if (line.action == Action::Run) line.action = action;
 }
 
-constexpr std::array<OptionSpec, 6> kOptions = {{
+constexpr std::array<OptionEntry, 6> kOptions = {{
     {"--help", false, [](CommandLine& l, const std::string&) { l.action = Action::Help; }},
     {"--version", false, [](CommandLine& l, const std::string&) { l.action = Action::Version; }},
     {"--monitors", false, [](CommandLine& l, const std::string&) { SetAction(l, Action::Monitors); }},
@@ -28,9 +28,9 @@ constexpr std::array<OptionSpec, 6> kOptions = {{
     {"--full-screen", false, [](CommandLine& l, const std::string&) { l.full_screen = true; }},
 }};
 
-const OptionSpec* FindOption(std::string_view name) {
-  for (const OptionSpec& spec : kOptions) {
-    if (spec.name == name) return &spec;
+const OptionEntry* FindOption(std::string_view name) {
+  for (const OptionEntry& option : kOptions) {
+    if (option.name == name) return &option;
   }
   return nullptr;
 }
@@ -55,10 +55,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     }
     const std::size_t equals = arg.find('=');
     const std::string name = arg.substr(0, equals);
-    const OptionSpec* spec = arg.rfind("--", 0) == 0 ? FindOption(name) : nullptr;
-    if (!spec) return Failure("unknown option '" + name + "'");
+    const OptionEntry* option = arg.rfind("--", 0) == 0 ? FindOption(name) : nullptr;
+    if (!option) return Failure("unknown option '" + name + "'");
     std::string value;
-    if (spec->takes_value) {
+    if (option->takes_value) {
       if (equals != std::string::npos) {
         value = arg.substr(equals + 1);
       } else if (k + 1 < arguments.size()) {
@@ -70,7 +70,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     } else if (equals != std::string::npos) {
       return Failure("option '" + name + "' takes no value");
     }
-    spec->apply(line, value);
+    option->apply(line, value);
     if (line.action == Action::Help || line.action == Action::Version) return line;
   }
   if (line.json && line.action != Action::Monitors) return Failure("option '--json' needs '--monitors'");

@@ -17,9 +17,10 @@ namespace {
 std::vector<DesktopRecord> g_records;
 DesktopSource g_source;
 
-const DesktopRecord* RecordAt(std::int64_t i) {
-  if (i < 0 || i >= static_cast<std::int64_t>(g_records.size())) return nullptr;
-  return &g_records[static_cast<std::size_t>(i)];
+// One field of record i of the last scan; 0 for an index outside it.
+std::int64_t FieldOf(std::int64_t i, std::int32_t DesktopRecord::*field) {
+  if (i < 0 || i >= static_cast<std::int64_t>(g_records.size())) return 0;
+  return g_records[static_cast<std::size_t>(i)].*field;
 }
 
 // Bits per pixel that the X server stores for a visual of `depth`, as a
@@ -105,29 +106,14 @@ std::int64_t ScanDesktops() {
   return static_cast<std::int64_t>(g_records.size());
 }
 
-std::int64_t DesktopWidth(std::int64_t i) {
-  const DesktopRecord* record = RecordAt(i);
-  return record ? record->width : 0;
-}
+std::int64_t DesktopWidth(std::int64_t i) { return FieldOf(i, &DesktopRecord::width); }
 
-std::int64_t DesktopHeight(std::int64_t i) {
-  const DesktopRecord* record = RecordAt(i);
-  return record ? record->height : 0;
-}
+std::int64_t DesktopHeight(std::int64_t i) { return FieldOf(i, &DesktopRecord::height); }
 
-std::int64_t DesktopX(std::int64_t i) {
-  const DesktopRecord* record = RecordAt(i);
-  return record ? record->x : 0;
-}
+std::int64_t DesktopX(std::int64_t i) { return FieldOf(i, &DesktopRecord::x); }
 
-std::int64_t DesktopY(std::int64_t i) {
-  const DesktopRecord* record = RecordAt(i);
-  return record ? record->y : 0;
-}
+std::int64_t DesktopY(std::int64_t i) { return FieldOf(i, &DesktopRecord::y); }
 
-std::int64_t DesktopDepth(std::int64_t i) {
-  const DesktopRecord* record = RecordAt(i);
-  return record ? record->depth : 0;
-}
+std::int64_t DesktopDepth(std::int64_t i) { return FieldOf(i, &DesktopRecord::depth); }
 
 }  // namespace rw

@@ -22,16 +22,6 @@ maximised() { xprop -id "$1" _NET_WM_STATE | grep -q MAXIMIZED; }
 hex_id() { printf '0x%x' "$1"; }
 top_of_stack() { xprop -root _NET_CLIENT_LIST_STACKING | awk '{ print $NF }'; }
 active_window() { xprop -root _NET_ACTIVE_WINDOW | awk '{ print $NF }'; }
-wait_window() {
-  timeout 10 xdotool search --sync --limit 1 --name "$1" || fail "no window named $1"
-}
-gone() {
-  for _ in $(seq 50); do
-    xdotool search --name "$1" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  fail "window $1 is still open"
-}
 
 export HOME="$work/home"
 mkdir -p "$HOME"
@@ -115,14 +105,5 @@ expect_picture key8_after_destroyed_page "$(reference p8 8)"
 
 # The main window destroyed by another client ends the program.
 xdotool windowclose "$main_window"
-for _ in $(seq 100); do
-  kill -0 "$program_pid" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$program_pid" 2>/dev/null && fail "the program runs on without its main window"
-status=0
-wait "$program_pid" || status=$?
-program_pid=""
-[ "$status" = 0 ] || fail "exit code $status"
-[ ! -s "$work/stderr" ] || fail "the program wrote to stderr: $(head -c 500 "$work/stderr")"
+expect_ended "the program runs on without its main window" 10
 echo ok

@@ -1,24 +1,7 @@
 # Shared steps of the end-to-end tests; sourced by the test scripts, which
 # run inside xvfb_run.sh (a private X server without a window manager, so
 # the main window's inner area starts at the screen's top-left pixel).
-set -euo pipefail
-
-work=$(mktemp -d)
-keep_work_on_failure() {
-  local status=$?
-  if [ -n "${program_pid:-}" ]; then kill "$program_pid" 2>/dev/null || true; fi
-  if [ "$status" -ne 0 ]; then
-    echo "artifacts kept in $work" >&2
-  else
-    rm -rf "$work"
-  fi
-}
-trap keep_work_on_failure EXIT
-
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
+source "$(dirname "${BASH_SOURCE[0]}")/shared_lib.sh"
 
 # start_program PROGRAM [ENV=VALUE...]: starts it, waits for its main window.
 start_program() {
@@ -36,7 +19,6 @@ shot() {
   import -window root -crop "${area_width}x${area_height}+${area_x:-0}+${area_y:-0}" +repage "$1"
 }
 
-source "$(dirname "${BASH_SOURCE[0]}")/picture_lib.sh"
 
 # reference NAME RENDER_ARGS...: renders a picture as the program must show it.
 reference() {
@@ -51,4 +33,19 @@ reference() {
 hold() {
   xdotool keydown "$1" sleep 0.3 keyup "$1"
   sleep 0.3
+}
+
+# wait_window NAME: the id of the first window whose name matches NAME,
+# within 10 s.
+wait_window() {
+  timeout 10 xdotool search --sync --limit 1 --name "$1" || fail "no window named $1"
+}
+
+# gone NAME: no window's name matches NAME any more, within 5 s.
+gone() {
+  for _ in $(seq 50); do
+    xdotool search --name "$1" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  fail "window $1 is still open"
 }

@@ -37,10 +37,5 @@ import -window "$page" -crop 67x9+359+14 +repage "$work/field.png"
 "$close_tool" "$page"
 sleep 0.3
 "$close_tool" "$main_window"
-status=0
-timeout 10 tail --pid="$program_pid" -f /dev/null || fail "the program did not end"
-wait "$program_pid" || status=$?
-program_pid=""
-[ "$status" = 0 ] || fail "exit code $status"
-[ ! -s "$work/stderr" ] || fail "the program wrote to stderr: $(head -c 500 "$work/stderr")"
+expect_ended "the program did not end" 10
 echo ok

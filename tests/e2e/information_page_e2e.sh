@@ -8,16 +8,6 @@ program=$1 renderer=$2 close_tool=$3 desktop_width=$4 desktop_height=$5
 area_width=$((desktop_width - 6))
 area_height=$((desktop_height - 66))
 
-wait_window() {
-  timeout 10 xdotool search --sync --limit 1 --name "$1" || fail "no window named $1"
-}
-gone() {
-  for _ in $(seq 50); do
-    xdotool search --name "$1" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  fail "window $1 is still open"
-}
 
 # open_page: menu item 9, answers the "Info!" box, waits for the page.
 open_page() {

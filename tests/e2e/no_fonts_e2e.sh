@@ -18,10 +18,5 @@ expect_picture space "$(reference p1 1)"
 hold 6
 expect_picture small_text "$(reference p6 6)"
 "$close_tool" "$main_window"
-status=0
-timeout 10 tail --pid="$program_pid" -f /dev/null || fail "the program did not end"
-wait "$program_pid" || status=$?
-program_pid=""
-[ "$status" = 0 ] || fail "exit code $status"
-[ ! -s "$work/stderr" ] || fail "the program wrote to stderr: $(head -c 500 "$work/stderr")"
+expect_ended "the program did not end" 10
 echo ok

@@ -59,14 +59,5 @@ expect_picture wheel_toward "$(reference wheel_p10 --wheel 10 8)"
 
 # A close request ends the program with exit code 0.
 "$close_tool" "$main_window"
-for _ in $(seq 50); do
-  kill -0 "$program_pid" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$program_pid" 2>/dev/null && fail "the program did not end on the close request"
-status=0
-wait "$program_pid" || status=$?
-program_pid=""
-[ "$status" = 0 ] || fail "exit code $status"
-[ ! -s "$work/stderr" ] || fail "the program wrote to stderr: $(head -c 500 "$work/stderr")"
+expect_ended "the program did not end on the close request"
 echo "ok"

@@ -2,27 +2,11 @@
 # by test scripts that run inside sway_run.sh. Pictures are taken of the
 # whole output with grim and cropped at the window's content, in device
 # pixels.
-set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/shared_lib.sh"
 
-work=$(mktemp -d)
 chmod 755 "$work"
 mkdir -m 777 "$work/shots"
-keep_work_on_failure() {
-  local status=$?
-  if [ -n "${program_pid:-}" ]; then kill "$program_pid" 2>/dev/null || true; fi
-  if [ "$status" -ne 0 ]; then
-    cp "$SWAY_DIR/sway.log" "$work/" 2>/dev/null || true
-    echo "artifacts kept in $work" >&2
-  else
-    rm -rf "$work"
-  fi
-}
-trap keep_work_on_failure EXIT
-
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
+on_failure() { cp "$SWAY_DIR/sway.log" "$work/"; }
 
 # install_program PROGRAM: a copy that the compositor's user may run (the
 # build folder may be private to root).
@@ -80,7 +64,6 @@ shot() {
   convert "$work/shots/output.png" -crop "${area_width}x${area_height}+$2+$3" +repage "$1"
 }
 
-source "$(dirname "${BASH_SOURCE[0]}")/picture_lib.sh"
 
 # reference NAME RENDER_ARGS...: the picture as the program must show it; the
 # desktop's scale sets the fonts' dots per inch (96 at 100 %).
@@ -120,15 +103,5 @@ wheel_away() {
 # with exit code 0 and have printed nothing.
 close_and_expect_exit() {
   "$AS_USER" swaymsg -q '[title="^Rasterwacht, Auflösung"] kill'
-  for _ in $(seq 50); do
-    kill -0 "$program_pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$program_pid" 2>/dev/null && fail "the program did not end on the close request"
-  local status=0
-  wait "$program_pid" || status=$?
-  program_pid=""
-  [ "$status" = 0 ] || fail "exit code $status"
-  [ ! -s "$work/stderr" ] || fail "the program wrote to stderr: $(head -c 500 "$work/stderr")"
-  [ ! -s "$work/stdout" ] || fail "the program wrote to stdout: $(head -c 500 "$work/stdout")"
+  expect_ended "the program did not end on the close request"
 }

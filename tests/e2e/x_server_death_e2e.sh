@@ -39,14 +39,5 @@ sleep 0.5
 kill -0 "$program_pid" 2>/dev/null || fail "the program ended before the server died"
 
 kill -KILL "$XVFB_PID"
-for _ in $(seq 50); do
-  kill -0 "$program_pid" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$program_pid" 2>/dev/null && fail "the program still runs 5 s after the server died"
-status=0
-wait "$program_pid" || status=$?
-program_pid=""
-[ "$status" = 0 ] || fail "exit code $status"
-[ ! -s "$work/stderr" ] || fail "the program wrote to stderr: $(head -c 500 "$work/stderr")"
+expect_ended "the program still runs 5 s after the server died"
 echo ok

@@ -48,7 +48,7 @@ const Outcome kOutcomes[] = {
     {"manufacturer_letters_zero", nullptr, {"manufacturer id has a letter out of range at byte 8"}, 1},
     {"name_unprintable", nullptr, {}, 1},
     {"range_offsets_all_set", nullptr, {}, 1},
-    {"size_aspect_only", nullptr, {}, 1},
+    {"size_ratio_only", nullptr, {}, 1},
     {"unknown_extension", nullptr, {}, 1},
 };
 
@@ -89,7 +89,7 @@ TEST(EdidMalformed, WhatStaysSane) {
   const EdidInfo all_ones = parse("displayid_timing_all_ones");
   EXPECT_EQ(all_ones.timings[1].width, 65536);
   EXPECT_EQ(all_ones.timings[1].pixel_clock_khz, 16777216LL * 10);
-  EXPECT_FALSE(parse("size_aspect_only").image_size);
+  EXPECT_FALSE(parse("size_ratio_only").image_size);
   const EdidInfo offsets = parse("range_offsets_all_set");
   EXPECT_EQ(offsets.range_limits->min_vertical_hz, 56 + 255);
   EXPECT_EQ(offsets.range_limits->max_horizontal_khz, 81 + 255);

@@ -112,7 +112,7 @@ int main(int argc, char** argv) {
   b[22] = 0;
   SetDescriptor(b, 0, DetailedTiming(1920, 1080, 280, 45, 14850, 16, 9));
   FixChecksums(b);
-  out("size_aspect_only", b);
+  out("size_ratio_only", b);
   b = BaseBlock();
   b[126] = 1;
   Bytes unknown(128, 0);
