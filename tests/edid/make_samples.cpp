@@ -20,6 +20,14 @@ int main(int argc, char** argv) {
   const Bytes dell = corpus("dell_d1918h_2018.bin");
   const Bytes samsung = corpus("samsung_syncmaster_2004.bin");
   const Bytes csot = corpus("csot_mne007za1_displayid_2022.bin");
+  // A good EDID with one byte changed and its checksums made right again, so
+  // that only the changed field is at fault.
+  const auto patched = [&](const char* name, const Bytes& good, std::size_t offset, std::uint8_t value) {
+    Bytes bytes = good;
+    bytes[offset] = value;
+    FixChecksums(bytes);
+    out(name, bytes);
+  };
 
   out("empty", {});
   out("header_only", Bytes(dell.begin(), dell.begin() + 8));
@@ -31,14 +39,8 @@ int main(int argc, char** argv) {
   b = samsung;
   b[0x40] ^= 0x10;  // inside the first timing; checksum left as it was
   out("base_checksum_wrong", b);
-  b = dell;
-  b[126] = 3;
-  FixChecksums(b);
-  out("announces_more_extensions", b);
-  b = samsung;
-  b[126] = 255;
-  FixChecksums(b);
-  out("announces_255_extensions", b);
+  patched("announces_more_extensions", dell, 126, 3);
+  patched("announces_255_extensions", samsung, 126, 255);
   b = dell;
   b.resize(dell.size() + 77, 0xEE);
   out("trailing_bytes", b);
@@ -46,35 +48,14 @@ int main(int argc, char** argv) {
   b.resize(200);
   out("extension_cut", b);
 
-  b = dell;
-  b[128 + 2] = 127;
-  FixChecksums(b);
-  out("cta_offset_on_checksum", b);
-  b = dell;
-  b[128 + 2] = 255;
-  FixChecksums(b);
-  out("cta_offset_past_block", b);
-  b = dell;
-  b[128 + 2] = 2;
-  FixChecksums(b);
-  out("cta_offset_inside_header", b);
-  b = dell;
-  b[128 + 2] = 120;  // a descriptor would run into the checksum
-  FixChecksums(b);
-  out("cta_descriptor_into_checksum", b);
+  patched("cta_offset_on_checksum", dell, 128 + 2, 127);
+  patched("cta_offset_past_block", dell, 128 + 2, 255);
+  patched("cta_offset_inside_header", dell, 128 + 2, 2);
+  patched("cta_descriptor_into_checksum", dell, 128 + 2, 120);  // a descriptor would run into the checksum
 
-  b = csot;
-  b[128 + 2] = 0xFF;
-  FixChecksums(b);
-  out("displayid_section_too_long", b);
-  b = csot;
-  b[128 + 7] = 0xF0;
-  FixChecksums(b);
-  out("displayid_data_block_too_long", b);
-  b = csot;
-  b[128 + 7] = 19;  // less than one timing
-  FixChecksums(b);
-  out("displayid_timing_cut", b);
+  patched("displayid_section_too_long", csot, 128 + 2, 0xFF);
+  patched("displayid_data_block_too_long", csot, 128 + 7, 0xF0);
+  patched("displayid_timing_cut", csot, 128 + 7, 19);  // less than one timing
   b = csot;
   for (int k = 8; k < 28; ++k) b[128 + k] = 0xFF;  // the largest sizes and clock
   FixChecksums(b);
@@ -103,10 +84,7 @@ int main(int argc, char** argv) {
   for (int k = 0x5A + 5; k < 0x5A + 18; ++k) b[k] = 0x01;  // the name, unprintable
   FixChecksums(b);
   out("name_unprintable", b);
-  b = samsung;
-  b[0x48 + 4] = 0x0F;  // range limits: every offset bit
-  FixChecksums(b);
-  out("range_offsets_all_set", b);
+  patched("range_offsets_all_set", samsung, 0x48 + 4, 0x0F);  // range limits: every offset bit
   b = BaseBlock();
   b[21] = 0;
   b[22] = 0;
