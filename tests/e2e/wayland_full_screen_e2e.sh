@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # rasterwacht --full-screen under a Wayland compositor: the window is full
 # screen on its output, the whole output, every pixel, equals the
-# renderer's full-size picture at the output's scale, and a close request
-# ends the program with exit code 0 and nothing printed.
+# renderer's full-size picture at the output's scale, and Escape ends the
+# program with exit code 0 and nothing printed.
 # Usage (inside sway_run.sh): wayland_full_screen_e2e.sh PROGRAM RENDERER WIDTH HEIGHT SCALE CASE
 # CASE "one": --full-screen on the one output. CASE "second": a second
 # output HEADLESS-2 of 1280 x 720 at scale 2 right of the first; the
@@ -17,7 +17,7 @@ first_width=$desktop_width first_height=$desktop_height first_scale=$scale
 # A second output right of the first. sway draws the pointer into the
 # picture of the output it is on, and the whole output is compared: the
 # pointer rests on the output that is not under test, and keyboard focus
-# stays where it is when the pointer moves.
+# does not follow it there.
 logical() { python3 -c "import sys; print(round(int(sys.argv[1]) / float(sys.argv[2])))" "$1" "$2"; }
 first_logical_width=$(logical "$first_width" "$first_scale")
 first_logical_height=$(logical "$first_height" "$first_scale")
@@ -27,8 +27,11 @@ else
   second_mode=640x480 second_scale=1 second_logical_width=640 second_logical_height=480
 fi
 "$AS_USER" swaymsg -q create_output || fail "cannot create a second output"
+# Without a position of its own, sway would move HEADLESS-1 right of the new one.
+"$AS_USER" swaymsg -q output HEADLESS-1 position 0 0 || fail "cannot place HEADLESS-1"
 "$AS_USER" swaymsg -q output HEADLESS-2 resolution "$second_mode" position "$first_logical_width" 0 scale "$second_scale" ||
   fail "cannot set up HEADLESS-2"
+"$AS_USER" swaymsg -q focus_follows_mouse no || fail "cannot keep the focus"
 layout_width=$((first_logical_width + second_logical_width))
 layout_height=$((first_logical_height > second_logical_height ? first_logical_height : second_logical_height))
 sleep 0.5
@@ -46,23 +49,13 @@ print("|".join("%s %s %d %d %g" % (m["connector"], str(m["primary"]).lower(), m[
   [ "$got" = "$want" ] || fail "monitor list '$got', expected '$want'"
   output=HEADLESS-2 desktop_width=1280 desktop_height=720 scale=2
   options=(--monitor HEADLESS-2 --full-screen)
-  park_x=10
+  park_x=10 output_x=$first_logical_width
 else
-  park_x=$((first_logical_width + 10))
+  park_x=$((first_logical_width + 10)) output_x=0
 fi
 
 # park: the pointer off the output under test.
 park() { pointer move "$park_x" 10 "$layout_width" "$layout_height"; }
-# expect_whole NAME REFERENCE: the output shows REFERENCE. sway draws the
-# pointer into the output's picture, so it is hidden while the pictures are
-# taken.
-expect_whole() {
-  "$AS_USER" swaymsg -q seat - hide_cursor 100 || fail "cannot hide the pointer"
-  expect_picture "$@"
-  "$AS_USER" swaymsg -q seat - hide_cursor 0 || fail "cannot show the pointer"
-  pointer move 0 0 "$layout_width" "$layout_height"
-  park
-}
 
 park
 area_width=$desktop_width area_height=$desktop_height
@@ -88,10 +81,18 @@ shot() {
 }
 
 start_program "$program" "${options[@]}"
+# sway gives the keyboard to a window that opens on an output without the
+# focus only when it is clicked, as a user would.
+if [ "$case" = second ]; then
+  pointer move $((output_x + 40)) 40 "$layout_width" "$layout_height"
+  pointer button 272 press
+  pointer button 272 release
+  park
+fi
 title=$(window_field "Rasterwacht, Auflösung" title)
 want="Rasterwacht, Auflösung: $metrics  (Leertaste: nächstes Testbild, 0 bis 8: Testbild wählen, rechte Maustaste: Menü)"
 [ "$title" = "$want" ] || fail "title is '$title', expected '$want'"
-expect_whole start "$(reference p0 --full-screen 0)"
+expect_picture start "$(reference p0 --full-screen 0)"
 # sway's own word: the window is full screen.
 "$AS_USER" swaymsg -t get_tree | python3 -c '
 import json, sys
@@ -103,5 +104,17 @@ def walk(node):
 walk(json.load(sys.stdin))
 sys.exit(1)' || fail "sway does not show the window full screen"
 
-close_and_expect_exit
+# Keys and the wheel act as in the window.
+hold space
+expect_picture space "$(reference p1 --full-screen 1)"
+hold 8
+expect_picture key8 "$(reference p8 --full-screen 8)"
+pointer move $((output_x + 40)) 40 "$layout_width" "$layout_height"
+pointer wheel -1
+park
+expect_picture wheel_away "$(reference wheel_m10 --full-screen --wheel -10 8)"
+
+# Escape ends the program.
+"$AS_USER" wtype -k Escape
+expect_ended "Escape: the program did not end"
 echo "wayland full screen $case at $5: ok"
