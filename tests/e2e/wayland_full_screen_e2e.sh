@@ -93,16 +93,19 @@ title=$(window_field "Rasterwacht, Auflösung" title)
 want="Rasterwacht, Auflösung: $metrics  (Leertaste: nächstes Testbild, 0 bis 8: Testbild wählen, rechte Maustaste: Menü)"
 [ "$title" = "$want" ] || fail "title is '$title', expected '$want'"
 expect_picture start "$(reference p0 --full-screen 0)"
-# sway's own word: the window is full screen.
-"$AS_USER" swaymsg -t get_tree | python3 -c '
+# full_screen: sway's own word that the main window is full screen.
+full_screen() {
+  "$AS_USER" swaymsg -t get_tree | python3 -c '
 import json, sys
 def walk(node):
-    if node.get("app_id") == "de.rasterwacht.Rasterwacht" and node.get("fullscreen_mode") == 1:
+    if node.get("name", "").startswith("Rasterwacht, Aufl") and node.get("fullscreen_mode") == 1:
         sys.exit(0)
     for child in node.get("nodes", []) + node.get("floating_nodes", []):
         walk(child)
 walk(json.load(sys.stdin))
-sys.exit(1)' || fail "sway does not show the window full screen"
+sys.exit(1)'
+}
+full_screen || fail "sway does not show the window full screen"
 
 # Keys and the wheel act as in the window.
 hold space
@@ -113,6 +116,47 @@ pointer move $((output_x + 40)) 40 "$layout_width" "$layout_height"
 pointer wheel -1
 park
 expect_picture wheel_away "$(reference wheel_m10 --full-screen --wheel -10 8)"
+
+# The menu: a right click opens it, its mnemonic 5 chooses the rainbow.
+right_click() {
+  pointer move $((output_x + 40)) 40 "$layout_width" "$layout_height"
+  pointer button 273 press
+  pointer button 273 release
+  sleep 0.5
+}
+right_click
+"$AS_USER" wtype 5
+park
+expect_picture menu5 "$(reference p5 --full-screen 5)"
+
+# The information page opens in front of the full-screen window and closes
+# again.
+right_click
+"$AS_USER" wtype 9
+wait_for "Info!"
+# sway 1.7 leaves the keyboard with the full-screen window, and its pointer
+# finds the page under the box: the box is focused by a command.
+"$AS_USER" swaymsg -q '[title="^Info!$"] focus'
+for _ in $(seq 10); do
+  "$AS_USER" wtype -k Return
+  sleep 0.5
+  window_size "Info!" >/dev/null || break
+done
+window_size "Info!" >/dev/null && fail "the Info! box did not close on Return"
+wait_for "Infos+Hilfe-Fenster"
+# In front: the window stays full screen, and the output shows the page.
+full_screen || fail "the window left full screen for the information page"
+for _ in $(seq 20); do
+  shot "$work/page.png"
+  [ "$(differing_pixels "$work/page.png" "$work/p5.png")" != 0 ] && break
+  sleep 0.2
+done
+[ "$(differing_pixels "$work/page.png" "$work/p5.png")" != 0 ] || fail "the information page is not in front"
+"$AS_USER" swaymsg -q '[title="^Infos\+Hilfe-Fenster$"] kill'
+for _ in $(seq 50); do window_size "Infos+Hilfe-Fenster" >/dev/null || break; sleep 0.1; done
+window_size "Infos+Hilfe-Fenster" >/dev/null && fail "the information page did not close"
+park
+expect_picture after_page "$work/p5.png"
 
 # Escape ends the program.
 "$AS_USER" wtype -k Escape

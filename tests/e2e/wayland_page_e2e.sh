@@ -10,30 +10,6 @@ program=$(install_program "$1") renderer=$2 desktop_width=$3 desktop_height=$4 s
 area_width=$((desktop_width - 6))
 area_height=$((desktop_height - 66))
 
-# window_size TITLE: "width height" in device pixels of the window titled so.
-window_size() {
-  "$AS_USER" swaymsg -t get_tree | python3 -c '
-import json, math, sys
-title, scale = sys.argv[1], float(sys.argv[2])
-def walk(node):
-    if node.get("app_id") == "de.rasterwacht.Rasterwacht" and node.get("name") == title:
-        r = node["window_rect"]
-        print(math.floor(r["width"] * scale + 0.5), math.floor(r["height"] * scale + 0.5))
-        sys.exit(0)
-    for child in node.get("nodes", []) + node.get("floating_nodes", []):
-        walk(child)
-walk(json.load(sys.stdin))
-sys.exit(1)' "$1" "$scale"
-}
-
-wait_for() {
-  for _ in $(seq 100); do
-    window_size "$1" >/dev/null && return 0
-    sleep 0.1
-  done
-  fail "no window titled $1"
-}
-
 start_program "$program"
 expect_picture start "$(reference p0 0)"
 set -- $(window_field "Rasterwacht, Auflösung" content)
