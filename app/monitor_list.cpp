@@ -11,15 +11,8 @@ std::vector<MonitorRecord> MonitorRecordsFrom(const std::vector<ScreenReport>& s
   std::vector<MonitorRecord> records;
   for (const ScreenReport& s : screens) {
     MonitorRecord r;
+    static_cast<MonitorPlacement&>(r) = s;
     r.connector = s.identity.connector;
-    r.primary = s.primary;
-    r.x = s.x;
-    r.y = s.y;
-    r.width = s.width;
-    r.height = s.height;
-    r.refresh_hz = s.refresh_hz;
-    r.depth = s.depth;
-    r.scale = s.scale;
     Parsed<EdidInfo> edid = ParseEdid(s.edid);
     if (!edid.ok()) {
       if (const int k = MatchDrmConnector(connectors, s.identity); k >= 0) {

@@ -10,16 +10,8 @@
 namespace rw {
 
 // What the window system says about one of its monitors.
-struct ScreenReport {
+struct ScreenReport : MonitorPlacement {
   ScreenIdentity identity;  // connector name, and maker, model and serial where known
-  bool primary = false;
-  int x = 0;
-  int y = 0;
-  int width = 0;
-  int height = 0;
-  double refresh_hz = 0;
-  int depth = 0;
-  double scale = 1;
   std::vector<std::uint8_t> edid;  // the window system's own copy; may be empty
 };
 

@@ -8,9 +8,8 @@
 
 namespace rw {
 
-// One connected monitor as --monitors describes it.
-struct MonitorRecord {
-  std::string connector;  // as the window system names it
+// Where a monitor lies on the desktop, and the mode it runs.
+struct MonitorPlacement {
   bool primary = false;
   int x = 0;
   int y = 0;
@@ -19,6 +18,11 @@ struct MonitorRecord {
   double refresh_hz = 0;  // 0: unknown
   int depth = 0;          // bits per pixel; 0: unknown
   double scale = 1;       // the desktop's scale factor on this monitor
+};
+
+// One connected monitor as --monitors describes it.
+struct MonitorRecord : MonitorPlacement {
+  std::string connector;  // as the window system names it
   std::optional<EdidInfo> edid;
 };
 

@@ -20,6 +20,12 @@ const QScreen* ScreenNamed(const std::string& name) {
   return nullptr;
 }
 
+void TakeMakerModelSerial(const QScreen& screen, ScreenIdentity& identity) {
+  identity.maker = screen.manufacturer().toStdString();
+  identity.model = screen.model().toStdString();
+  identity.serial = screen.serialNumber().toStdString();
+}
+
 // Depth of the screen of that name, as the desktop records give it.
 int DepthOf(const std::vector<DesktopRecord>& desktops, const std::string& name) {
   for (const DesktopRecord& d : desktops) {
@@ -45,9 +51,7 @@ std::vector<ScreenReport> FromRandr(const std::vector<RandrMonitor>& monitors,
     // the scale, where there is none, is the primary screen's.
     if (const QScreen* screen = ScreenNamed(m.name)) {
       r.scale = screen->devicePixelRatio();
-      r.identity.maker = screen->manufacturer().toStdString();
-      r.identity.model = screen->model().toStdString();
-      r.identity.serial = screen->serialNumber().toStdString();
+      TakeMakerModelSerial(*screen, r.identity);
     } else if (const QScreen* primary = QGuiApplication::primaryScreen()) {
       r.scale = primary->devicePixelRatio();
     }
@@ -67,9 +71,7 @@ std::vector<ScreenReport> FromWayland(const std::vector<WaylandOutput>& outputs)
     ScreenReport r;
     r.identity.connector = output.name;
     if (const QScreen* screen = ScreenNamed(output.name)) {
-      r.identity.maker = screen->manufacturer().toStdString();
-      r.identity.model = screen->model().toStdString();
-      r.identity.serial = screen->serialNumber().toStdString();
+      TakeMakerModelSerial(*screen, r.identity);
     }
     r.primary = reports.empty();
     r.x = static_cast<int>(DeviceSpan(output.logical_x, scale));
@@ -93,9 +95,7 @@ std::vector<ScreenReport> FromQt(const std::vector<DesktopRecord>& desktops) {
     const QRect g = screen->geometry();
     ScreenReport r;
     r.identity.connector = screen->name().toStdString();
-    r.identity.maker = screen->manufacturer().toStdString();
-    r.identity.model = screen->model().toStdString();
-    r.identity.serial = screen->serialNumber().toStdString();
+    TakeMakerModelSerial(*screen, r.identity);
     r.primary = screen == primary;
     r.x = static_cast<int>(std::lround(g.x() * ratio));
     r.y = static_cast<int>(std::lround(g.y() * ratio));
