@@ -3,8 +3,8 @@
 #include "app/command_line.h"
 #include "app/main_window_options.h"
 #include "app/monitor_list.h"
-#include "info/version_reader.h"
-#include "platform/display_probe.h"
+#include "info/version/version_reader.h"
+#include "platform/display/display_probe.h"
 
 #include <QGuiApplication>
 

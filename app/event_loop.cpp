@@ -1,16 +1,16 @@
 #include "app/event_loop.h"
 
-#include "app/globals.h"
 #include "info/information_page.h"
 #include "patterns/redraw.h"
-#include "platform/clock.h"
-#include "platform/controls.h"
-#include "platform/events.h"
-#include "platform/image_store.h"
-#include "platform/key_state.h"
-#include "platform/menu.h"
-#include "platform/wake_up.h"
-#include "platform/window.h"
+#include "platform/base/clock.h"
+#include "platform/raster/image_store.h"
+#include "platform/window/controls.h"
+#include "platform/window/events.h"
+#include "platform/window/key_state.h"
+#include "platform/window/menu.h"
+#include "platform/window/wake_up.h"
+#include "platform/window/window.h"
+#include "state/globals.h"
 
 namespace rw {
 namespace {

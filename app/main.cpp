@@ -1,10 +1,10 @@
 #include "app/command_line_run.h"
 #include "app/event_loop.h"
-#include "app/program_end.h"
 #include "app/startup.h"
-#include "platform/display_probe.h"
-#include "platform/qt_messages.h"
-#include "platform/services.h"
+#include "platform/display/display_probe.h"
+#include "platform/display/qt_messages.h"
+#include "platform/window/services.h"
+#include "state/program_end.h"
 
 int main(int argc, char** argv) {
   rw::FilterQtMessages(nullptr);

@@ -2,12 +2,12 @@
 
 #include "app/monitor_list.h"
 #include "info/full_screen_area.h"
-#include "platform/desktops.h"
-#include "platform/fonts.h"
-#include "platform/program_screen.h"
-#include "platform/services.h"
-#include "platform/window.h"
-#include "platform/window_units.h"
+#include "platform/display/desktops.h"
+#include "platform/display/program_screen.h"
+#include "platform/text/fonts.h"
+#include "platform/window/services.h"
+#include "platform/window/window.h"
+#include "platform/window/window_units.h"
 
 #include <charconv>
 #include <cstdio>
@@ -62,7 +62,7 @@ void ChooseMonitor() {
   // The platform start read the primary screen's scale and dots per inch;
   // pictures and fonts follow the chosen one.
   ForgetWindowScale();
-  StartFontService();
+  StartFontService(WindowScale().Value());
 }
 
 void SizeDrawingArea() {

@@ -1,6 +1,6 @@
 #include "app/monitor_list.h"
 
-#include "info/edid_parse.h"
+#include "info/edid/edid_parse.h"
 
 #include <algorithm>
 

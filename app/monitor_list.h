@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/monitor_report.h"
-#include "info/drm_connectors.h"
-#include "info/monitor_edid_match.h"
+#include "info/edid/drm_connectors.h"
+#include "info/edid/monitor_edid_match.h"
 
 #include <cstdint>
 #include <vector>

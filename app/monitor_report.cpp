@@ -1,6 +1,6 @@
 #include "app/monitor_report.h"
 
-#include "info/pnp_makers.h"
+#include "info/edid/pnp_makers.h"
 
 #include <cmath>
 #include <cstdio>

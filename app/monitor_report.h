@@ -1,6 +1,6 @@
 #pragma once
 
-#include "info/edid_info.h"
+#include "info/edid/edid_info.h"
 
 #include <optional>
 #include <string>

@@ -1,9 +1,9 @@
 // ReadScreenReports: the window system's side of the monitor list.
 
 #include "app/monitor_list.h"
-#include "platform/desktops.h"
-#include "platform/randr_monitors.h"
-#include "platform/wayland/wayland_outputs.h"
+#include "platform/display/desktops.h"
+#include "platform/display/program_outputs.h"
+#include "platform/x11/randr_monitors.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,7 +1,7 @@
 #include "app/pattern_menu.h"
 
-#include "platform/menu.h"
-#include "platform/text.h"
+#include "platform/base/text.h"
+#include "platform/window/menu.h"
 
 namespace rw {
 

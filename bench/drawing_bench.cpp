@@ -1,5 +1,5 @@
-#include "platform/drawing.h"
-#include "platform/image_store.h"
+#include "platform/raster/drawing.h"
+#include "platform/raster/image_store.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,7 +1,7 @@
 // How long hostile input keeps the information page waiting: a file with the
 // most ELF sections the reader accepts, and a wide tree of empty folders.
 #include "info/tree_search.h"
-#include "info/version_reader.h"
+#include "info/version/version_reader.h"
 
 #include <benchmark/benchmark.h>
 

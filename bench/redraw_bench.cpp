@@ -1,10 +1,10 @@
-#include "app/globals.h"
 #include "info/display_metrics.h"
 #include "patterns/redraw.h"
-#include "platform/desktops.h"
-#include "platform/fonts.h"
-#include "platform/image_store.h"
-#include "platform/random.h"
+#include "platform/base/random.h"
+#include "platform/display/desktops.h"
+#include "platform/raster/image_store.h"
+#include "platform/text/fonts.h"
+#include "state/globals.h"
 
 #include <QGuiApplication>
 

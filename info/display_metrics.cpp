@@ -1,9 +1,9 @@
 #include "info/display_metrics.h"
 
-#include "app/globals.h"
-#include "app/program_end.h"
-#include "platform/desktops.h"
-#include "platform/float_to_int.h"
+#include "platform/base/float_to_int.h"
+#include "platform/display/desktops.h"
+#include "state/globals.h"
+#include "state/program_end.h"
 
 namespace rw {
 

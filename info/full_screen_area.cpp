@@ -1,7 +1,7 @@
 #include "info/full_screen_area.h"
 
-#include "app/globals.h"
-#include "platform/desktops.h"
+#include "platform/display/desktops.h"
+#include "state/globals.h"
 
 namespace rw {
 

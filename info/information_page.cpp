@@ -1,12 +1,12 @@
 #include "info/information_page.h"
 
-#include "app/globals.h"
 #include "info/tree_search.h"
-#include "info/version_reader.h"
-#include "platform/controls.h"
-#include "platform/events.h"
-#include "platform/message_box.h"
-#include "platform/window.h"
+#include "info/version/version_reader.h"
+#include "platform/window/controls.h"
+#include "platform/window/events.h"
+#include "platform/window/message_box.h"
+#include "platform/window/window.h"
+#include "state/globals.h"
 
 namespace rw {
 namespace {

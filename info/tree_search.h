@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/text.h"
+#include "platform/base/text.h"
 
 #include <chrono>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // Writes the windows' 32 x 32 icon as a PNG, so that the installed icon is the
 // very picture the program draws: icon_png OUTPUT.png
-#include "platform/window_icon.h"
+#include "platform/window/window_icon.h"
 
 #include <QGuiApplication>
 #include <QImage>

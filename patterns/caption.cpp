@@ -1,7 +1,7 @@
-#include "app/globals.h"
 #include "patterns/halving.h"
 #include "patterns/patterns.h"
-#include "platform/fonts.h"
+#include "platform/text/fonts.h"
+#include "state/globals.h"
 
 namespace rw {
 

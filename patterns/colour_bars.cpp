@@ -1,8 +1,8 @@
-#include "app/globals.h"
 #include "patterns/pattern_target.h"
 #include "patterns/patterns.h"
-#include "platform/drawing.h"
-#include "platform/float_to_int.h"
+#include "platform/base/float_to_int.h"
+#include "platform/raster/drawing.h"
+#include "state/globals.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,7 @@
 #include "patterns/colour_circle.h"
 
-#include "app/globals.h"
-#include "platform/float_to_int.h"
+#include "platform/base/float_to_int.h"
+#include "state/globals.h"
 
 #include <cstdlib>
 

@@ -1,10 +1,10 @@
-#include "app/globals.h"
 #include "patterns/halving.h"
 #include "patterns/pattern_target.h"
 #include "patterns/patterns.h"
-#include "platform/pixel_target.h"
-#include "platform/drawing.h"
-#include "platform/random.h"
+#include "platform/base/random.h"
+#include "platform/raster/drawing.h"
+#include "platform/raster/pixel_target.h"
+#include "state/globals.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/float_to_int.h"
+#include "platform/base/float_to_int.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
-#include "app/globals.h"
 #include "patterns/pattern_target.h"
 #include "patterns/patterns.h"
-#include "platform/drawing.h"
+#include "platform/raster/drawing.h"
+#include "state/globals.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
-#include "app/globals.h"
 #include "patterns/halving.h"
 #include "patterns/patterns.h"
-#include "platform/fonts.h"
-#include "platform/rgb.h"
+#include "platform/base/rgb.h"
+#include "platform/text/fonts.h"
+#include "state/globals.h"
 
 namespace rw {
 

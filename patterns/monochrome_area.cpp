@@ -1,9 +1,9 @@
-#include "app/globals.h"
 #include "patterns/colour_circle.h"
 #include "patterns/patterns.h"
 #include "patterns/wheel_steps.h"
-#include "platform/drawing.h"
-#include "platform/rgb.h"
+#include "platform/base/rgb.h"
+#include "platform/raster/drawing.h"
+#include "state/globals.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
 #include "patterns/pattern_target.h"
 
-#include "app/globals.h"
+#include "state/globals.h"
 
 namespace rw {
 namespace {

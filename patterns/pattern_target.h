@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/pixel_target.h"
+#include "platform/raster/pixel_target.h"
 
 #include <cstdint>
 

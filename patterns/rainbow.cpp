@@ -1,12 +1,12 @@
 #include "patterns/rainbow.h"
 
-#include "app/globals.h"
 #include "patterns/pattern_target.h"
 #include "patterns/patterns.h"
-#include "platform/pixel_target.h"
-#include "platform/drawing.h"
-#include "platform/float_to_int.h"
-#include "platform/rgb.h"
+#include "platform/base/float_to_int.h"
+#include "platform/base/rgb.h"
+#include "platform/raster/drawing.h"
+#include "platform/raster/pixel_target.h"
+#include "state/globals.h"
 
 #include <algorithm>
 #include <cmath>

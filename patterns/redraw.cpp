@@ -1,10 +1,10 @@
 #include "patterns/redraw.h"
 
-#include "app/globals.h"
 #include "patterns/pattern_target.h"
 #include "patterns/patterns.h"
-#include "platform/drawing.h"
-#include "platform/fonts.h"
+#include "platform/raster/drawing.h"
+#include "platform/text/fonts.h"
+#include "state/globals.h"
 
 namespace rw {
 namespace {

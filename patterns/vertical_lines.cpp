@@ -1,8 +1,8 @@
-#include "app/globals.h"
 #include "patterns/pattern_target.h"
 #include "patterns/patterns.h"
-#include "platform/pixel_target.h"
-#include "platform/drawing.h"
+#include "platform/raster/drawing.h"
+#include "platform/raster/pixel_target.h"
+#include "state/globals.h"
 
 #include <cstring>
 #include <vector>

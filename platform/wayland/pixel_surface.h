@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/device_scale.h"
+#include "platform/base/device_scale.h"
 
 #include <QColor>
 #include <QImage>

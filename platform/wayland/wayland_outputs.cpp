@@ -1,25 +1,6 @@
 #include "platform/wayland/wayland_outputs.h"
 
-#include "platform/program_screen.h"
-
-#include <QGuiApplication>
-#include <QScreen>
-
-#include <algorithm>
-
 namespace rw {
-
-std::vector<WaylandOutput> WaylandOutputsPrimaryFirst() {
-  const WaylandGlobals* globals = ProgramWaylandGlobals();
-  if (!globals) return {};
-  std::vector<WaylandOutput> outputs = globals->outputs;
-  const QScreen* primary = ProgramScreen();
-  if (!primary) return outputs;
-  const std::string name = primary->name().toStdString();
-  const auto found = std::find_if(outputs.begin(), outputs.end(), [&](const WaylandOutput& o) { return o.name == name; });
-  if (found != outputs.end()) std::rotate(outputs.begin(), found, found + 1);
-  return outputs;
-}
 
 DeviceScale ScaleOf(const WaylandOutput& output) {
   if (output.logical_width > 0) return ScaleFromSizes(output.DesktopWidth(), output.logical_width);

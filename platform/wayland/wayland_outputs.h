@@ -1,16 +1,9 @@
 #pragma once
 
-#include "platform/device_scale.h"
+#include "platform/base/device_scale.h"
 #include "platform/wayland/wayland_globals.h"
 
-#include <vector>
-
 namespace rw {
-
-// The outputs of the compositor Qt is connected to, the program's screen
-// (the primary one unless another was chosen) first; empty when the program
-// does not run on Wayland.
-std::vector<WaylandOutput> WaylandOutputsPrimaryFirst();
 
 // The true scale of `output`: its mode against its logical size, so also a
 // fractional one; the whole-number wl_output scale where the compositor

@@ -1,6 +1,6 @@
-#include "platform/drawing.h"
-#include "platform/image_store.h"
-#include "platform/session.h"
+#include "platform/raster/drawing.h"
+#include "platform/raster/image_store.h"
+#include "platform/raster/session.h"
 
 #include <QImage>
 

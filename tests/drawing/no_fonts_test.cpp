@@ -1,7 +1,7 @@
 // Runs with a font configuration that names no font at all.
-#include "platform/fonts.h"
-#include "platform/image_store.h"
-#include "platform/drawing.h"
+#include "platform/raster/drawing.h"
+#include "platform/raster/image_store.h"
+#include "platform/text/fonts.h"
 
 #include <QImage>
 

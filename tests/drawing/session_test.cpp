@@ -1,6 +1,6 @@
 #include "tests/drawing/surface_fixture.h"
 
-#include "platform/session.h"
+#include "platform/raster/session.h"
 
 namespace rw::testing {
 namespace {

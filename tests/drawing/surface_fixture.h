@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/drawing.h"
-#include "platform/image_store.h"
-#include "platform/pixel_target.h"
+#include "platform/raster/drawing.h"
+#include "platform/raster/image_store.h"
+#include "platform/raster/pixel_target.h"
 
 #include <QImage>
 

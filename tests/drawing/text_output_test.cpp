@@ -1,8 +1,9 @@
 #include "tests/drawing/surface_fixture.h"
 
-#include "platform/font_rendering.h"
-#include "platform/fonts.h"
-#include "platform/session.h"
+#include "platform/raster/session.h"
+#include "platform/text/font_rendering.h"
+#include "platform/text/fonts.h"
+#include "platform/text/text_strip.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>

@@ -1,9 +1,9 @@
 // Prints what the program measures of the display it runs on: the metrics
 // line, then the drawing area's width and height, one per line.
-#include "app/globals.h"
 #include "info/display_metrics.h"
-#include "platform/display_probe.h"
-#include "platform/services.h"
+#include "platform/display/display_probe.h"
+#include "platform/window/services.h"
+#include "state/globals.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 // A second opinion: Debian's edid-decode must read the same fields as our
 // parser from every EDID of the table.
 
-#include "info/edid_parse.h"
+#include "info/edid/edid_parse.h"
 #include "tests/edid/edid_builder.h"
 
 #include <gtest/gtest.h>

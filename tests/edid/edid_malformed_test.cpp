@@ -1,7 +1,7 @@
 // Every file of malformed/ gives its defined result: an error that says
 // what is wrong, or the fields that are still sane with a warning.
 
-#include "info/edid_parse.h"
+#include "info/edid/edid_parse.h"
 #include "tests/edid/edid_builder.h"
 
 #include <gtest/gtest.h>

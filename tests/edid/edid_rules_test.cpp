@@ -1,7 +1,7 @@
 // The parser's rules on EDIDs built for one case each.
 
-#include "info/edid_parse.h"
-#include "info/pnp_makers.h"
+#include "info/edid/edid_parse.h"
+#include "info/edid/pnp_makers.h"
 #include "tests/edid/edid_builder.h"
 
 #include <gtest/gtest.h>

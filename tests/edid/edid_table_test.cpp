@@ -1,7 +1,7 @@
 // The parser over real EDIDs of different makers and ages (see corpus/README).
 
-#include "info/edid_parse.h"
-#include "info/pnp_makers.h"
+#include "info/edid/edid_parse.h"
+#include "info/edid/pnp_makers.h"
 #include "tests/edid/edid_builder.h"
 
 #include <gtest/gtest.h>

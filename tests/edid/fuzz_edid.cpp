@@ -2,8 +2,8 @@
 // read is a bug, and so is a result that breaks the parser's promises;
 // built with -DRW_FUZZ=ON it is a libFuzzer target.
 
-#include "info/edid_parse.h"
-#include "info/pnp_makers.h"
+#include "info/edid/edid_parse.h"
+#include "info/edid/pnp_makers.h"
 
 #include <cmath>
 #include <cstdint>

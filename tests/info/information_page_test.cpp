@@ -1,9 +1,9 @@
-#include "app/globals.h"
 #include "info/information_page.h"
-#include "platform/controls.h"
-#include "platform/events.h"
-#include "platform/events_queue.h"
-#include "platform/window.h"
+#include "platform/window/controls.h"
+#include "platform/window/events.h"
+#include "platform/window/events_queue.h"
+#include "platform/window/window.h"
+#include "state/globals.h"
 #include "tests/info/temp_folder.h"
 
 #include <QAbstractButton>

@@ -1,5 +1,5 @@
-#include "info/drm_connectors.h"
-#include "info/monitor_edid_match.h"
+#include "info/edid/drm_connectors.h"
+#include "info/edid/monitor_edid_match.h"
 #include "tests/edid/edid_builder.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "app/monitor_report.h"
-#include "info/edid_parse.h"
+#include "info/edid/edid_parse.h"
 #include "tests/edid/edid_builder.h"
 
 #include <QJsonArray>

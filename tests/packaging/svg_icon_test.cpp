@@ -1,7 +1,7 @@
 // The scalable icon is the same picture as the 32 x 32 one the windows show:
 // drawn at 32 pixels it matches pixel for pixel, and at whole multiples it
 // matches the small picture with every pixel grown to a square.
-#include "platform/window_icon.h"
+#include "platform/window/window_icon.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 #include "tests/patterns/area.h"
 
-#include "app/globals.h"
 #include "patterns/pattern_target.h"
-#include "platform/drawing.h"
-#include "platform/fonts.h"
-#include "platform/image_store.h"
-#include "platform/random.h"
+#include "platform/base/random.h"
+#include "platform/raster/drawing.h"
+#include "platform/raster/image_store.h"
+#include "platform/text/fonts.h"
+#include "state/globals.h"
 
 namespace rw::test {
 

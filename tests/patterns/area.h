@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/rgb.h"
+#include "platform/base/rgb.h"
 
 #include <QImage>
 

@@ -1,7 +1,7 @@
-#include "app/globals.h"
 #include "patterns/patterns.h"
 #include "patterns/rainbow.h"
-#include "platform/float_to_int.h"
+#include "platform/base/float_to_int.h"
+#include "state/globals.h"
 #include "tests/patterns/area.h"
 
 #include <gtest/gtest.h>

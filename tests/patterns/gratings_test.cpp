@@ -1,5 +1,5 @@
-#include "app/globals.h"
 #include "patterns/patterns.h"
+#include "state/globals.h"
 #include "tests/patterns/area.h"
 #include "tests/patterns/reference_patterns.h"
 

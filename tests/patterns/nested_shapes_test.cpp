@@ -1,7 +1,7 @@
-#include "app/globals.h"
-#include "platform/disc_rows.h"
 #include "patterns/patterns.h"
-#include "platform/random.h"
+#include "platform/base/random.h"
+#include "platform/raster/disc_rows.h"
+#include "state/globals.h"
 #include "tests/patterns/area.h"
 #include "tests/patterns/reference_patterns.h"
 

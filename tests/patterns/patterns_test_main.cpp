@@ -1,4 +1,4 @@
-#include "platform/fonts.h"
+#include "platform/text/fonts.h"
 
 #include <QGuiApplication>
 

@@ -1,6 +1,6 @@
-#include "app/globals.h"
 #include "patterns/patterns.h"
-#include "platform/random.h"
+#include "platform/base/random.h"
+#include "state/globals.h"
 #include "tests/patterns/area.h"
 #include "tests/patterns/reference_patterns.h"
 

@@ -1,9 +1,9 @@
-#include "app/globals.h"
 #include "patterns/patterns.h"
 #include "patterns/redraw.h"
-#include "platform/drawing.h"
-#include "platform/image_store.h"
-#include "platform/random.h"
+#include "platform/base/random.h"
+#include "platform/raster/drawing.h"
+#include "platform/raster/image_store.h"
+#include "state/globals.h"
 #include "tests/patterns/area.h"
 #include "tests/patterns/reference_patterns.h"
 

@@ -1,9 +1,9 @@
 #include "tests/patterns/reference_patterns.h"
 
-#include "app/globals.h"
-#include "platform/drawing.h"
-#include "platform/fonts.h"
-#include "platform/random.h"
+#include "platform/base/random.h"
+#include "platform/raster/drawing.h"
+#include "platform/text/fonts.h"
+#include "state/globals.h"
 
 namespace rw::test {
 

@@ -1,6 +1,6 @@
-#include "app/globals.h"
 #include "patterns/patterns.h"
-#include "platform/fonts.h"
+#include "platform/text/fonts.h"
+#include "state/globals.h"
 #include "tests/patterns/area.h"
 #include "tests/patterns/reference_patterns.h"
 

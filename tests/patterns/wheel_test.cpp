@@ -1,7 +1,7 @@
-#include "app/globals.h"
 #include "patterns/colour_circle.h"
 #include "patterns/patterns.h"
 #include "patterns/wheel_steps.h"
+#include "state/globals.h"
 #include "tests/patterns/area.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "platform/device_scale.h"
+#include "platform/base/device_scale.h"
 
 #include <gtest/gtest.h>
 

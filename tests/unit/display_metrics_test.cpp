@@ -1,6 +1,6 @@
-#include "app/globals.h"
 #include "info/display_metrics.h"
-#include "platform/desktops.h"
+#include "platform/display/desktops.h"
+#include "state/globals.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "platform/float_to_int.h"
-#include "platform/text.h"
+#include "platform/base/float_to_int.h"
+#include "platform/base/text.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 // Builds small ELF files with named sections, for the version reader's tests.
 
-#include "info/generator/version_block_writer.h"
+#include "info/version/generator/version_block_writer.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "info/elf_file.h"
+#include "info/version/elf_file.h"
+#include "info/version/version_reader.h"
 #include "tests/version/elf_builder.h"
-#include "info/version_reader.h"
 #include "tests/version/temp_files.h"
 #include "tests/version/test_blocks.h"
 

@@ -1,4 +1,4 @@
-#include "info/version_file_size.h"
+#include "info/version/version_file_size.h"
 #include "tests/version/temp_files.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The version reader also reads each regression file by its path.
 
-#include "info/version_reader.h"
+#include "info/version/version_reader.h"
 
 #include <filesystem>
 

@@ -2,12 +2,12 @@
 // query, the way the reader does. Any crash, hang or out-of-bounds read here is
 // a bug; built with -DRW_FUZZ=ON it is a libFuzzer target.
 
-#include "info/version_block.h"
-#include "info/version_bytes.h"
-#include "info/version_locate.h"
-#include "info/version_query.h"
-#include "info/version_reader.h"
-#include "info/version_translation.h"
+#include "info/version/version_block.h"
+#include "info/version/version_bytes.h"
+#include "info/version/version_locate.h"
+#include "info/version/version_query.h"
+#include "info/version/version_reader.h"
+#include "info/version/version_translation.h"
 
 #include <cstdint>
 #include <cstdlib>

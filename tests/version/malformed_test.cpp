@@ -1,4 +1,4 @@
-#include "info/version_reader.h"
+#include "info/version/version_reader.h"
 
 #include <QDir>
 

@@ -2,7 +2,7 @@
 
 // Builds small PE files with a resource tree, for the version reader's tests.
 
-#include "info/generator/version_block_writer.h"
+#include "info/version/generator/version_block_writer.h"
 
 #include <cstddef>
 #include <cstdint>

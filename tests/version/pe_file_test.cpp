@@ -1,4 +1,4 @@
-#include "info/pe_file.h"
+#include "info/version/pe_file.h"
 #include "tests/version/pe_builder.h"
 #include "tests/version/test_blocks.h"
 

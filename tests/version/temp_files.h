@@ -1,7 +1,7 @@
 #pragma once
 
-#include "info/generator/version_block_writer.h"
-#include "platform/text.h"
+#include "info/version/generator/version_block_writer.h"
+#include "platform/base/text.h"
 
 #include <QDir>
 #include <QFile>

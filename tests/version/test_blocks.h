@@ -2,7 +2,7 @@
 
 // Version blocks the tests wrap into PE and ELF files.
 
-#include "info/generator/version_block_writer.h"
+#include "info/version/generator/version_block_writer.h"
 
 #include <utility>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "info/generator/version_block_writer.h"
-#include "info/version_block.h"
-#include "info/version_file_source.h"
-#include "info/version_locate.h"
+#include "info/version/generator/version_block_writer.h"
+#include "info/version/version_block.h"
+#include "info/version/version_file_source.h"
+#include "info/version/version_locate.h"
 
 #include <gtest/gtest.h>
 

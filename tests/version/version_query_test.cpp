@@ -1,6 +1,6 @@
-#include "info/generator/version_block_writer.h"
-#include "info/version_query.h"
-#include "info/version_translation.h"
+#include "info/version/generator/version_block_writer.h"
+#include "info/version/version_query.h"
+#include "info/version/version_translation.h"
 
 #include "tests/version/text_printer.h"
 

@@ -1,5 +1,5 @@
-#include "info/version_keys.h"
-#include "info/version_reader.h"
+#include "info/version/version_keys.h"
+#include "info/version/version_reader.h"
 #include "tests/version/elf_builder.h"
 #include "tests/version/pe_builder.h"
 #include "tests/version/temp_files.h"

@@ -1,4 +1,4 @@
-#include "platform/window_scaling.h"
+#include "platform/window/window_scaling.h"
 
 #include <QApplication>
 

@@ -1,5 +1,5 @@
-#include "platform/controls.h"
-#include "platform/window.h"
+#include "platform/window/controls.h"
+#include "platform/window/window.h"
 #include "tests/window/window_fixture.h"
 
 #include <QLabel>

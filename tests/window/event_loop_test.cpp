@@ -1,8 +1,8 @@
 #include "app/event_loop.h"
-#include "app/globals.h"
-#include "platform/clock.h"
-#include "platform/key_state.h"
-#include "platform/wake_up.h"
+#include "platform/base/clock.h"
+#include "platform/window/key_state.h"
+#include "platform/window/wake_up.h"
+#include "state/globals.h"
 #include "tests/window/window_fixture.h"
 
 namespace rw {

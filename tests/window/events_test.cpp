@@ -1,10 +1,10 @@
-#include "platform/controls.h"
-#include "platform/events.h"
-#include "platform/events_queue.h"
-#include "platform/wake_up.h"
-#include "platform/window.h"
-#include "platform/window_widget.h"
 #include "patterns/wheel_steps.h"
+#include "platform/window/controls.h"
+#include "platform/window/events.h"
+#include "platform/window/events_queue.h"
+#include "platform/window/wake_up.h"
+#include "platform/window/window.h"
+#include "platform/window/window_widget.h"
 #include "tests/window/window_fixture.h"
 
 #include <QCloseEvent>

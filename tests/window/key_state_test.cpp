@@ -1,5 +1,5 @@
-#include "platform/clock.h"
-#include "platform/key_state.h"
+#include "platform/base/clock.h"
+#include "platform/window/key_state.h"
 #include "tests/window/window_fixture.h"
 
 #include <thread>

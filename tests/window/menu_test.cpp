@@ -1,4 +1,4 @@
-#include "platform/menu.h"
+#include "platform/window/menu.h"
 #include "tests/window/window_fixture.h"
 
 #include <QCursor>

@@ -1,5 +1,5 @@
-#include "platform/window.h"
-#include "platform/window_scaling.h"
+#include "platform/window/window.h"
+#include "platform/window/window_scaling.h"
 
 #include <QApplication>
 #include <QScreen>

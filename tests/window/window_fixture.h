@@ -1,11 +1,11 @@
 #pragma once
 
-#include "platform/events.h"
-#include "platform/events_queue.h"
-#include "platform/menu.h"
-#include "platform/wake_up.h"
-#include "platform/window.h"
-#include "platform/window_table.h"
+#include "platform/window/events.h"
+#include "platform/window/events_queue.h"
+#include "platform/window/menu.h"
+#include "platform/window/wake_up.h"
+#include "platform/window/window.h"
+#include "platform/window/window_table.h"
 
 #include <QApplication>
 #include <QTimer>

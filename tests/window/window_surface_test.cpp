@@ -1,7 +1,7 @@
-#include "platform/controls.h"
-#include "platform/drawing.h"
-#include "platform/fonts.h"
-#include "platform/image_store.h"
+#include "platform/raster/drawing.h"
+#include "platform/raster/image_store.h"
+#include "platform/text/fonts.h"
+#include "platform/window/controls.h"
 #include "tests/window/window_fixture.h"
 
 #include <QImage>

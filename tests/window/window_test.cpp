@@ -1,6 +1,6 @@
-#include "platform/controls.h"
-#include "platform/window.h"
-#include "platform/window_flags.h"
+#include "platform/window/controls.h"
+#include "platform/window/window.h"
+#include "platform/window/window_flags.h"
 #include "tests/window/window_fixture.h"
 
 #include <QImage>

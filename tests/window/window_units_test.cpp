@@ -1,9 +1,9 @@
-#include "platform/controls.h"
-#include "platform/drawing.h"
-#include "platform/image_store.h"
-#include "platform/window.h"
-#include "platform/window_units.h"
-#include "platform/window_widget.h"
+#include "platform/raster/drawing.h"
+#include "platform/raster/image_store.h"
+#include "platform/window/controls.h"
+#include "platform/window/window.h"
+#include "platform/window/window_units.h"
+#include "platform/window/window_widget.h"
 #include "tests/window/window_fixture.h"
 
 #include <QImage>

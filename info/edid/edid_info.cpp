@@ -1,0 +1,17 @@
+#include "info/edid/edid_info.h"
+
+#include <cmath>
+
+namespace rw {
+
+std::string SerialText(const EdidInfo& info) {
+  if (!info.serial_text.empty()) return info.serial_text;
+  if (info.serial_number != 0) return std::to_string(info.serial_number);
+  return {};
+}
+
+double DiagonalInches(const ImageSize& size) {
+  return std::hypot(static_cast<double>(size.width_mm), static_cast<double>(size.height_mm)) / 25.4;
+}
+
+}  // namespace rw

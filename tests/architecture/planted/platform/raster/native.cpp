@@ -1,0 +1,3 @@
+// The rasteriser calling Xlib itself.
+#include <X11/Xlib.h>
+#include <cstdint>

@@ -1,0 +1,2 @@
+// A header in a folder that is no room.
+#pragma once
