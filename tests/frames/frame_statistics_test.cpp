@@ -1,0 +1,158 @@
+#include "platform/frames/frame_statistics.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace rw {
+namespace {
+
+constexpr std::int64_t kNs60 = 16'666'667;
+
+// A recorded run: each entry one answer, built step by step.
+struct Recording {
+  std::vector<FrameFeedback> answers;
+  std::int64_t t_ns = 1'000'000'000;
+  std::uint64_t seq = 5000;
+
+  // A frame shown `refreshes` refreshes of `period_ns` after the previous
+  // one, as a compositor with hardware timing reports it.
+  void Hardware(std::int64_t refreshes = 1, std::int64_t period_ns = kNs60) {
+    t_ns += refreshes * period_ns;
+    seq += static_cast<std::uint64_t>(refreshes);
+    answers.push_back({false, t_ns, seq, period_ns, true, true, true});
+  }
+  // A frame shown `dt_ns` after the previous one, with neither counter nor flags.
+  void Untimed(std::int64_t dt_ns, std::int64_t refresh_ns = 0) {
+    t_ns += dt_ns;
+    answers.push_back({false, t_ns, 0, refresh_ns, false, false, false});
+  }
+  void Discarded() { answers.push_back({true, 0, 0, 0, false, false, false}); }
+
+  FrameCounts Count(bool timer_only = false) const {
+    FrameStatistics statistics(timer_only);
+    for (const FrameFeedback& f : answers) statistics.Add(f);
+    return statistics.Counts();
+  }
+};
+
+TEST(FrameStatistics, ACleanHardwareRunMissesNothing) {
+  Recording r;
+  for (int i = 0; i < 600; ++i) r.Hardware();
+  const FrameCounts c = r.Count();
+  EXPECT_EQ(c.frames, 600);
+  EXPECT_EQ(c.missed, 0);
+  EXPECT_EQ(c.discarded, 0);
+  EXPECT_NEAR(c.measured_hz, 60.0, 0.01);
+  EXPECT_NEAR(c.mean_hz, 60.0, 0.01);
+  EXPECT_NEAR(c.p50_ms, 16.667, 0.001);
+  EXPECT_NEAR(c.p99_ms, 16.667, 0.001);
+  EXPECT_NEAR(c.max_ms, 16.667, 0.001);
+  EXPECT_EQ(c.source, TimeSource::Hardware);
+}
+
+TEST(FrameStatistics, OneLateFrameIsOneMissedRefreshAndShowsAsTheLargestInterval) {
+  Recording r;
+  for (int i = 0; i < 100; ++i) r.Hardware();
+  r.Hardware(2);
+  for (int i = 0; i < 100; ++i) r.Hardware();
+  const FrameCounts c = r.Count();
+  EXPECT_EQ(c.frames, 201);
+  EXPECT_EQ(c.missed, 1);
+  EXPECT_NEAR(c.max_ms, 33.333, 0.001);
+  EXPECT_NEAR(c.measured_hz, 60.0, 0.01);  // per refresh, the rate held
+  EXPECT_NEAR(c.p50_ms, 16.667, 0.001);
+}
+
+TEST(FrameStatistics, ALongStallCountsEveryRefreshItCovered) {
+  Recording r;
+  for (int i = 0; i < 60; ++i) r.Hardware();
+  r.Hardware(18);  // 300 ms
+  for (int i = 0; i < 60; ++i) r.Hardware();
+  FrameStatistics statistics;
+  for (const FrameFeedback& f : r.answers) statistics.Add(f);
+  EXPECT_EQ(statistics.Counts().missed, 17);
+  EXPECT_EQ(statistics.LastFrameNumber(), 59 + 18 + 60);
+  EXPECT_NEAR(statistics.Counts().max_ms, 300.0, 0.001);
+}
+
+TEST(FrameStatistics, DiscardedPicturesAreCountedApartFromShownOnes) {
+  Recording r;
+  r.Hardware();
+  r.Discarded();
+  r.Hardware();
+  r.Discarded();
+  r.Discarded();
+  r.Hardware();
+  const FrameCounts c = r.Count();
+  EXPECT_EQ(c.frames, 3);
+  EXPECT_EQ(c.discarded, 3);
+  EXPECT_EQ(c.missed, 0);
+}
+
+TEST(FrameStatistics, WithoutACounterTheRefreshesComeFromTheTimes) {
+  // A compositor that sends times and its refresh period but seq 0 and no flags.
+  Recording r;
+  for (int i = 0; i < 50; ++i) r.Untimed(kNs60, kNs60);
+  r.Untimed(5 * kNs60 + 2'000'000, kNs60);  // 5.12 refreshes late: 4 missed
+  for (int i = 0; i < 50; ++i) r.Untimed(kNs60, kNs60);
+  const FrameCounts c = r.Count();
+  EXPECT_EQ(c.missed, 4);
+  EXPECT_EQ(c.source, TimeSource::Compositor);
+}
+
+TEST(FrameStatistics, ACounterThatStandsStillOrHasNoVsyncIsNotBelieved) {
+  Recording r;
+  for (int i = 0; i < 20; ++i) r.Hardware();
+  // seq repeats: a counter that does not count refreshes.
+  FrameFeedback same = r.answers.back();
+  same.time_ns += 2 * kNs60;
+  r.answers.push_back(same);
+  // seq jumps by 100 without vsync.
+  FrameFeedback jump = same;
+  jump.time_ns += kNs60;
+  jump.counter += 100;
+  jump.vsync = false;
+  r.answers.push_back(jump);
+  const FrameCounts c = r.Count();
+  EXPECT_EQ(c.missed, 1);  // the repeat's 2 refreshes from the time, the jump's 1
+  EXPECT_EQ(c.source, TimeSource::Compositor);
+}
+
+TEST(FrameStatistics, AHeadlessTickOf62Point5HzCalled60IsMeasuredNotBelieved) {
+  Recording r;
+  constexpr std::int64_t kTick = 16'000'000;
+  for (int i = 0; i < 200; ++i) r.Untimed(kTick);
+  r.Untimed(400'000'000);  // 25 ticks: 24 missed (24 at the nominal 60 Hz would be 23)
+  for (int i = 0; i < 200; ++i) r.Untimed(kTick);
+  const FrameCounts c = r.Count();
+  EXPECT_EQ(c.missed, 24);
+  EXPECT_NEAR(c.measured_hz, 62.5, 0.01);
+  EXPECT_EQ(c.source, TimeSource::Compositor);
+}
+
+TEST(FrameStatistics, TimerTimesSayTimerAndTheFirstFramesGiveNoRate) {
+  FrameStatistics statistics(true);
+  EXPECT_EQ(statistics.Counts().measured_hz, 0.0);
+  statistics.Add({false, 100, 0, 0, false, false, false});
+  EXPECT_EQ(statistics.Counts().frames, 1);
+  EXPECT_EQ(statistics.Counts().measured_hz, 0.0);
+  statistics.Add({false, 100 + kNs60, 0, 0, false, false, false});
+  EXPECT_NEAR(statistics.Counts().measured_hz, 60.0, 0.01);
+  EXPECT_EQ(statistics.Counts().source, TimeSource::Timer);
+}
+
+TEST(FrameStatistics, TimesThatRunBackwardsAndHugeCounterJumpsStayBounded) {
+  FrameStatistics statistics;
+  statistics.Add({false, 1'000'000'000, 10, kNs60, true, true, true});
+  statistics.Add({false, 500'000'000, 11, kNs60, true, true, true});  // earlier than the last
+  statistics.Add({false, 600'000'000, UINT64_MAX, kNs60, true, true, true});
+  const FrameCounts c = statistics.Counts();
+  EXPECT_EQ(c.frames, 3);
+  EXPECT_GE(c.missed, 0);
+  EXPECT_LE(c.missed, std::int64_t{1} << 30);
+}
+
+}  // namespace
+}  // namespace rw
