@@ -153,10 +153,16 @@ Bytes CtaBlock(const std::vector<Descriptor>& descriptors) { return CtaBlock({},
 
 Bytes HfEeodb(int count) { return {0xE2, 0x78, static_cast<std::uint8_t>(count)}; }
 
-Bytes HdmiVsdb(std::uint8_t image_size) {
-  // OUI, address 1.0.0.0, no deep colour, no TMDS limit, HDMI_Video_present,
-  // then Image_Size in bits 4-3 and no HDMI VICs.
-  return {0x6A, 0x03, 0x0C, 0x00, 0x10, 0x00, 0x00, 0x00, 0x20, static_cast<std::uint8_t>(image_size << 3), 0x00};
+Bytes HdmiVsdb(std::uint8_t image_size, bool latencies) {
+  // OUI, address 1.0.0.0, no deep colour, no TMDS limit, HDMI_Video_present
+  // (and both latency pairs, 0x28 each), then Image_Size in bits 4-3 and no
+  // HDMI VICs.
+  Bytes d = {0x60, 0x03, 0x0C, 0x00, 0x10, 0x00, 0x00, 0x00, static_cast<std::uint8_t>(latencies ? 0xE0 : 0x20)};
+  if (latencies) d.insert(d.end(), {0x28, 0x28, 0x28, 0x28});
+  d.push_back(static_cast<std::uint8_t>(image_size << 3));
+  d.push_back(0x00);
+  d[0] = static_cast<std::uint8_t>(0x60 | (d.size() - 1));
+  return d;
 }
 
 void AppendBlock(Bytes& edid, const Bytes& block) {

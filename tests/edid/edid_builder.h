@@ -43,9 +43,10 @@ Bytes TiledTopology(int columns, int rows, int column, int row, int tile_width, 
 Bytes CtaBlock(const std::vector<Bytes>& data_blocks, const std::vector<Descriptor>& descriptors);
 Bytes CtaBlock(const std::vector<Descriptor>& descriptors);
 // An HF-EEODB data block, and an HDMI vendor-specific data block whose
-// Image_Size field is `image_size` (1: the base size is only a ratio).
+// Image_Size field is `image_size` (1: the base size is only a ratio),
+// with or without the latency fields before it.
 Bytes HfEeodb(int count);
-Bytes HdmiVsdb(std::uint8_t image_size);
+Bytes HdmiVsdb(std::uint8_t image_size, bool latencies = false);
 
 // Appends a block and counts it in block 0; then fixes every checksum.
 void AppendBlock(Bytes& edid, const Bytes& block);

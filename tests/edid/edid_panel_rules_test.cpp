@@ -139,12 +139,13 @@ TEST(EdidTimingChecks, RefreshOutside10To1000HzIsDropped) {
   EXPECT_EQ(id.preferred->width, 1920);  // the marked one is gone
 }
 
-Bytes TelevisionWithRatio(std::uint8_t image_size_field, int timing_width_mm, int timing_height_mm) {
+Bytes TelevisionWithRatio(std::uint8_t image_size_field, int timing_width_mm, int timing_height_mm,
+                          bool latencies = false) {
   Bytes b = test::BaseBlock();
   b[21] = 144;
   b[22] = 81;
   test::SetDescriptor(b, 0, test::DetailedTiming(3840, 2160, 560, 90, 59400, timing_width_mm, timing_height_mm));
-  test::AppendBlock(b, test::CtaBlock({test::HdmiVsdb(image_size_field)}, {}));
+  test::AppendBlock(b, test::CtaBlock({test::HdmiVsdb(image_size_field, latencies)}, {}));
   return b;
 }
 
@@ -162,6 +163,9 @@ TEST(EdidSizes, AspectRatioFlagMakesTheBaseSizeARatio) {
   EXPECT_FALSE(PanelDiagonalInches(info));
   EXPECT_FALSE(PanelPixelDensity(info));
   EXPECT_TRUE(info.warnings.empty());
+  // The field follows the latency fields where they are present.
+  EXPECT_TRUE(Parse(TelevisionWithRatio(1, 1440, 810, true)).screen_size_is_ratio);
+  EXPECT_FALSE(Parse(TelevisionWithRatio(0, 1440, 810, true)).screen_size_is_ratio);
 
   // A timing with a size of its own keeps it.
   info = Parse(TelevisionWithRatio(1, 1439, 809));

@@ -1,5 +1,6 @@
 // Writes malformed/: each file a real EDID of corpus/ (or a built one) with
-// one fault. Run by hand from the source folder; the outputs are committed.
+// one fault; and built/: EDIDs made for the end-to-end tests. Run by hand
+// from the source folder; the outputs are committed.
 //   edid_make_samples tests/edid
 
 #include "tests/edid/edid_builder.h"
@@ -123,5 +124,16 @@ int main(int argc, char** argv) {
   b = samsung;
   b[0x36 + 1] = 0x03;
   patched("timing_clock_9mhz", b, 0x36, 0x84);  // 0x0384: 900 x 10 kHz
+
+  // The Odyssey's blocks 0 and 1 (byte 126: 1, HF-EEODB: 3) followed by
+  // DisplayID blocks with the modes above 60 Hz, as such monitors send them.
+  b = Bytes(odyssey.begin(), odyssey.begin() + 256);
+  for (const IdTiming& t : {DisplayIdTiming(3840, 2160, 80, 55, 125033, true),     // 144 Hz
+                            DisplayIdTiming(3840, 2160, 80, 62, 106628, false)}) {  // 120 Hz
+    const Bytes block = DisplayIdBlock({t}, false);
+    b.insert(b.end(), block.begin(), block.end());
+  }
+  FixChecksums(b);
+  WriteBytes(root + "/built/eeodb_displayid_144hz.bin", b);
   return 0;
 }
