@@ -1,7 +1,9 @@
 #include "info/display_metrics.h"
 #include "patterns/redraw.h"
+#include "patterns/series.h"
 #include "platform/base/random.h"
 #include "platform/display/desktops.h"
+#include "platform/raster/drawing.h"
 #include "platform/raster/image_store.h"
 #include "platform/text/fonts.h"
 #include "state/globals.h"
@@ -11,6 +13,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -63,5 +66,38 @@ void RedrawSizes(benchmark::internal::Benchmark* b) {
   }
 }
 BENCHMARK(Redraw)->Apply(RedrawSizes)->Unit(benchmark::kMillisecond);
+
+// Fill/W/H: one session on a W x H image filled with one box, the least any
+// full redraw can cost; the further images are measured beside it.
+void Fill(benchmark::State& state) {
+  PrepareArea(state.range(0), state.range(1));
+  for (auto _ : state) {
+    rw::BeginDrawing(rw::ImageSurface(0));
+    rw::DrawBox(0, 0, rw::ScreenWidth, rw::ScreenHeight, 0x808080);
+    rw::EndDrawing();
+    benchmark::ClobberMemory();
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0) * state.range(1));
+  rw::ReleaseAllImages();
+}
+BENCHMARK(Fill)->Args({3840, 2160})->Unit(benchmark::kMillisecond);
+
+// Redraw/ID/3840/2160 for each image after the nine.
+const bool kFurtherImagesRegistered = [] {
+  const auto series = rw::TestSeries();
+  for (std::size_t k = rw::kSpecifiedPatterns; k < series.size(); ++k) {
+    const std::string name = "Redraw/" + std::string(series[k].id) + "/3840/2160";
+    benchmark::RegisterBenchmark(name.c_str(), [k](benchmark::State& state) {
+      PrepareArea(3840, 2160);
+      for (auto _ : state) {
+        rw::RedrawPattern(static_cast<std::int64_t>(k));
+        benchmark::ClobberMemory();
+      }
+      state.SetItemsProcessed(state.iterations() * 3840 * 2160);
+      rw::ReleaseAllImages();
+    })->Unit(benchmark::kMillisecond);
+  }
+  return true;
+}();
 
 }  // namespace
