@@ -3,7 +3,6 @@
 #include "patterns/series.h"
 #include "platform/base/random.h"
 #include "platform/display/desktops.h"
-#include "platform/raster/drawing.h"
 #include "platform/raster/image_store.h"
 #include "platform/text/fonts.h"
 #include "state/globals.h"
@@ -67,22 +66,8 @@ void RedrawSizes(benchmark::internal::Benchmark* b) {
 }
 BENCHMARK(Redraw)->Apply(RedrawSizes)->Unit(benchmark::kMillisecond);
 
-// Fill/W/H: one session on a W x H image filled with one box, the least any
-// full redraw can cost; the further images are measured beside it.
-void Fill(benchmark::State& state) {
-  PrepareArea(state.range(0), state.range(1));
-  for (auto _ : state) {
-    rw::BeginDrawing(rw::ImageSurface(0));
-    rw::DrawBox(0, 0, rw::ScreenWidth, rw::ScreenHeight, 0x808080);
-    rw::EndDrawing();
-    benchmark::ClobberMemory();
-  }
-  state.SetItemsProcessed(state.iterations() * state.range(0) * state.range(1));
-  rw::ReleaseAllImages();
-}
-BENCHMARK(Fill)->Args({3840, 2160})->Unit(benchmark::kMillisecond);
-
-// Redraw/ID/3840/2160 for each image after the nine.
+// Redraw/ID/3840/2160 for each image after the nine, to be read beside
+// Fill/3840/2160 (drawing_bench.cpp).
 const bool kFurtherImagesRegistered = [] {
   const auto series = rw::TestSeries();
   for (std::size_t k = rw::kSpecifiedPatterns; k < series.size(); ++k) {

@@ -1,5 +1,6 @@
 #include "patterns/level_squares.h"
 
+#include "patterns/area_rows.h"
 #include "platform/raster/drawing.h"
 #include "platform/text/fonts.h"
 #include "state/globals.h"
@@ -12,8 +13,8 @@ namespace rw {
 void DrawLevelSquares(Colour ground, std::int64_t first_level, std::int64_t step) {
   const std::int64_t w = ScreenWidth;
   const std::int64_t h = ScreenHeight;
-  DrawBox(0, 0, w, h, ground);
   if (w <= 0 || h <= 0) return;
+  CopyRow(PlainRow(ground), 0, h);
   const std::int64_t side = std::min(w / 8, h / 4) / 2;
   // The square's top-left: centred in its cell of the 8 x 4 grid.
   const auto corner = [w, h, side](std::int64_t i) {

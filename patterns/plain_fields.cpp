@@ -1,13 +1,12 @@
+#include "patterns/area_rows.h"
 #include "patterns/patterns.h"
-#include "platform/base/rgb.h"
-#include "platform/raster/drawing.h"
 #include "state/globals.h"
 
 // The six one-colour fields: every pixel of the area in one colour.
 namespace rw {
 namespace {
 
-void Field(Colour colour) { DrawBox(0, 0, ScreenWidth, ScreenHeight, colour); }
+void Field(Colour colour) { CopyRow(PlainRow(colour), 0, ScreenHeight); }
 
 }  // namespace
 
