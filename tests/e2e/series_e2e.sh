@@ -69,17 +69,17 @@ area_width=$desktop_width area_height=$desktop_height
 # Each further image by its id, in full screen.
 for k in "${!ids[@]}"; do
   start_series --full-screen --pattern "${ids[k]}"
+  expect_picture "shown_${ids[k]}" "$(reference "${ids[k]}" --full-screen "${ids[k]}")"
   expect_title "${names[k]}"
-  expect_picture "${ids[k]}" "$(reference "${ids[k]}" --full-screen "${ids[k]}")"
   escape_ends
 done
 
 # SPACE, Backspace and the letters through the series.
 start_series --full-screen
 expect_title "Senkrechte Linien - abwechselnd schwarz und weiß 1 Pixel breit"
-expect_picture p0 "$(reference p0 --full-screen 0)"
+expect_picture start "$(reference p0 --full-screen 0)"
 hold 8
-expect_picture p8 "$(reference p8 --full-screen 8)"
+expect_picture key_8 "$(reference p8 --full-screen 8)"
 hold space
 expect_picture space_after_8 "$work/white.png"
 expect_title "Weiß"
@@ -119,7 +119,7 @@ escape_ends
 area_width=$((desktop_width - 6)) area_height=$((desktop_height - 66))
 start_series --pattern gradients
 expect_title "Farbverläufe"
-expect_picture window_gradients "$(reference window_gradients gradients)"
+expect_picture window_start "$(reference window_gradients gradients)"
 hold space
 expect_picture window_space "$(reference window_gamma gamma)"
 "$close_tool" "$main_window"
@@ -127,14 +127,14 @@ expect_ended "close request: the program did not end"
 
 # Without options: the nine only, the page as the tenth item.
 start_program "$program"
-expect_picture nine_p0 "$(reference nine_p0 0)"
+expect_picture nine_start "$(reference nine_p0 0)"
 xdotool mousemove 200 200
 hold w
 hold BackSpace
 sleep 0.5
 expect_picture nine_letter_and_backspace "$work/nine_p0.png"
 hold 8
-expect_picture nine_p8 "$(reference nine_p8 8)"
+expect_picture nine_key_8 "$(reference nine_p8 8)"
 hold space
 expect_picture nine_space_after_8 "$work/nine_p0.png"
 menu_keys $(repeat 10 Down) Return

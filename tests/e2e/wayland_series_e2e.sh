@@ -39,11 +39,11 @@ start_series() {
 }
 
 start_series --full-screen --pattern checkerboard
-expect_picture checkerboard "$(reference checkerboard --full-screen checkerboard)"
+expect_picture shown_checkerboard "$(reference checkerboard --full-screen checkerboard)"
 title=$(window_field "Rasterwacht – " title)
 [ "${title%% – 1920*}" = "Rasterwacht – Schachbrett 1 Pixel" ] || fail "title is '$title'"
 hold i
-expect_picture inversion "$(reference inversion --full-screen inversion)"
+expect_picture key_i "$(reference inversion --full-screen inversion)"
 hold BackSpace
 expect_picture backspace "$(reference gamma --full-screen gamma)"
 "$AS_USER" wtype -k Escape

@@ -10,8 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace rw::test {
 namespace {
@@ -48,16 +50,14 @@ QImage Painted(std::int64_t pattern, int w, int h) {
   return ImageHandle(0)->copy();
 }
 
-// Whether (x, y) lies in the cell of one of the labels, in font 0.
-bool InLabel(const ReferenceImage& reference, int x, int y) {
+// The label cells in font 0.
+std::vector<QRect> LabelCells(const ReferenceImage& reference) {
   const QFontMetrics metrics(*FontHandle(0));
+  std::vector<QRect> cells;
   for (const ReferenceLabel& label : reference.labels) {
-    if (x >= label.x && x < label.x + metrics.horizontalAdvance(label.text) && y >= label.y &&
-        y < label.y + metrics.ascent() + metrics.descent()) {
-      return true;
-    }
+    cells.emplace_back(label.x, label.y, metrics.horizontalAdvance(label.text), metrics.ascent() + metrics.descent());
   }
-  return false;
+  return cells;
 }
 
 // Every pixel outside the label cells must be the reference's; the cells
@@ -69,6 +69,7 @@ void ExpectImage(const std::string& id, int w, int h) {
   const QImage want = Expected(reference, w, h);
   const QImage got = Painted(*pattern, w, h);
   ASSERT_EQ(got.size(), QSize(w, h));
+  const std::vector<QRect> cells = LabelCells(reference);
   std::int64_t outside = 0, inside = 0;
   std::string first;
   for (int y = 0; y < h; ++y) {
@@ -76,7 +77,7 @@ void ExpectImage(const std::string& id, int w, int h) {
     const auto* want_row = reinterpret_cast<const QRgb*>(want.constScanLine(y));
     for (int x = 0; x < w; ++x) {
       if (got_row[x] == want_row[x]) continue;
-      const bool label = InLabel(reference, x, y);
+      const bool label = std::any_of(cells.begin(), cells.end(), [x, y](const QRect& c) { return c.contains(x, y); });
       (label ? inside : outside) += 1;
       if (first.empty()) {
         first = "first at " + std::to_string(x) + "," + std::to_string(y) + (label ? " (label)" : "") + ": " +
