@@ -21,7 +21,7 @@ namespace {
 constexpr std::int64_t kKeyPollIntervalMs = 100;
 
 // Only with the whole series do Backspace and the title follow the image.
-bool WholeSeries() { return PatternCount > kSpecifiedPatterns; }
+bool WholeSeries() { return PatternCount > kBasicPatterns; }
 
 void RepaintIfPending() {
   if (RedrawPending != 1) return;

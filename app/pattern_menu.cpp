@@ -13,14 +13,14 @@ constexpr std::int64_t kFurtherCommandOffset = 100;
 }  // namespace
 
 std::int64_t PatternCommand(std::int64_t pattern) {
-  return pattern < kSpecifiedPatterns ? pattern : pattern + kFurtherCommandOffset;
+  return pattern < kBasicPatterns ? pattern : pattern + kFurtherCommandOffset;
 }
 
 std::optional<std::int64_t> CommandPattern(std::int64_t command) {
   std::int64_t pattern = -1;
-  if (command >= 0 && command < kSpecifiedPatterns) {
+  if (command >= 0 && command < kBasicPatterns) {
     pattern = command;
-  } else if (command >= kFurtherCommandOffset + kSpecifiedPatterns) {
+  } else if (command >= kFurtherCommandOffset + kBasicPatterns) {
     pattern = command - kFurtherCommandOffset;
   }
   if (pattern < 0 || pattern >= PatternCount) return std::nullopt;
@@ -33,7 +33,7 @@ void BuildPatternMenu() {
   // mnemonic.
   for (std::int64_t pattern = 0; pattern < PatternCount; ++pattern) {
     const SeriesImage& image = *SeriesImageAt(pattern);
-    if (pattern == kSpecifiedPatterns) AddMenuSeparator();
+    if (pattern == kBasicPatterns) AddMenuSeparator();
     AddMenuItem(PatternCommand(pattern), MenuName(image) + u"\tTaste &"_qs + KeyName(image));
   }
   AddMenuItem(kInformationCommand, u"Infos zum Programm\tTaste &9"_qs);

@@ -20,7 +20,7 @@ namespace rw {
 
 Text MainWindowTitle(std::int64_t pattern) {
   const SeriesImage* image = SeriesImageAt(pattern);
-  if (PatternCount <= kSpecifiedPatterns || !image) return u"Rasterwacht, Auflösung: "_qs + MetricsText + TitleHint;
+  if (PatternCount <= kBasicPatterns || !image) return u"Rasterwacht, Auflösung: "_qs + MetricsText + TitleHint;
   return u"Rasterwacht – "_qs + MenuName(*image) + u" – "_qs + MetricsText +
          u"  (Leertaste: nächstes Testbild, Rücktaste: voriges, rechte Maustaste: Menü)"_qs;
 }

@@ -70,7 +70,7 @@ BENCHMARK(Redraw)->Apply(RedrawSizes)->Unit(benchmark::kMillisecond);
 // Fill/3840/2160 (drawing_bench.cpp).
 const bool kFurtherImagesRegistered = [] {
   const auto series = rw::TestSeries();
-  for (std::size_t k = rw::kSpecifiedPatterns; k < series.size(); ++k) {
+  for (std::size_t k = rw::kBasicPatterns; k < series.size(); ++k) {
     const std::string name = "Redraw/" + std::string(series[k].id) + "/3840/2160";
     benchmark::RegisterBenchmark(name.c_str(), [k](benchmark::State& state) {
       PrepareArea(3840, 2160);

@@ -29,7 +29,7 @@ struct SeriesImage {
 std::span<const SeriesImage> TestSeries();
 
 // The images the program shows without --full-screen or --pattern.
-inline constexpr std::int64_t kSpecifiedPatterns = 9;
+inline constexpr std::int64_t kBasicPatterns = 9;
 
 // The image with number `pattern`, nullptr outside the series.
 const SeriesImage* SeriesImageAt(std::int64_t pattern);

@@ -121,7 +121,7 @@ ParsedOptions ParseRenderOptions(const std::vector<QString>& arguments) {
                    u" leaves no drawing area (at least 7x67, or 1x1 with --full-screen)"_qs);
   }
   if (positional.size() != 2) return Failure(u"expected PATTERN and OUTPUT.png, got "_qs + QString::number(positional.size()) + u" arguments"_qs);
-  std::optional<std::int64_t> pattern = ParseInRange(positional[0], 0, kSpecifiedPatterns - 1);
+  std::optional<std::int64_t> pattern = ParseInRange(positional[0], 0, kBasicPatterns - 1);
   if (!pattern) pattern = SeriesNumberOf(positional[0].toStdString());
   if (!pattern) {
     return Failure(u"bad pattern '"_qs + positional[0] + u"' (0 to 8, or one of "_qs +

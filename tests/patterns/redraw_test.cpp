@@ -84,11 +84,11 @@ TEST(Series, IdsKeysAndNumbers) {
     EXPECT_EQ(SeriesNumberOf(ids[k]), k);
     EXPECT_EQ(SeriesImageAt(k), &series[k]);
     // The nine keep their digits; the others have distinct capitals.
-    if (k < kSpecifiedPatterns) {
+    if (k < kBasicPatterns) {
       EXPECT_EQ(series[k].key, '0' + k);
     } else {
       EXPECT_TRUE(series[k].key >= 'A' && series[k].key <= 'Z') << k;
-      for (std::int64_t j = kSpecifiedPatterns; j < k; ++j) EXPECT_NE(series[j].key, series[k].key) << j << " " << k;
+      for (std::int64_t j = kBasicPatterns; j < k; ++j) EXPECT_NE(series[j].key, series[k].key) << j << " " << k;
     }
   }
   for (const char* unknown : {"", "Gamma", "gamma ", "9", "white-level", "motion"}) {
