@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include "patterns/series.h"
+
 #include <array>
 #include <string_view>
 
@@ -19,13 +21,14 @@ void SetAction(CommandLine& line, Action action) {
   if (line.action == Action::Run) line.action = action;
 }
 
-constexpr std::array<OptionEntry, 6> kOptions = {{
+constexpr std::array<OptionEntry, 7> kOptions = {{
     {"--help", false, [](CommandLine& l, const std::string&) { l.action = Action::Help; }},
     {"--version", false, [](CommandLine& l, const std::string&) { l.action = Action::Version; }},
     {"--monitors", false, [](CommandLine& l, const std::string&) { SetAction(l, Action::Monitors); }},
     {"--json", false, [](CommandLine& l, const std::string&) { l.json = true; }},
     {"--monitor", true, [](CommandLine& l, const std::string& v) { l.monitor = v; }},
     {"--full-screen", false, [](CommandLine& l, const std::string&) { l.full_screen = true; }},
+    {"--pattern", true, [](CommandLine& l, const std::string& v) { l.pattern = v; }},
 }};
 
 const OptionEntry* FindOption(std::string_view name) {
@@ -80,11 +83,22 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   if (line.action == Action::Monitors && line.full_screen) {
     return Failure("option '--full-screen' does not go with '--monitors'");
   }
+  if (line.action == Action::Monitors && !line.pattern.empty()) {
+    return Failure("option '--pattern' does not go with '--monitors'");
+  }
+  if (!line.pattern.empty()) {
+    line.first_pattern = SeriesNumberOf(line.pattern);
+    if (!line.first_pattern) {
+      CommandLine failure = Failure("unknown pattern '" + line.pattern + "'; the patterns are " + SeriesIdList());
+      failure.error_lists_choices = true;
+      return failure;
+    }
+  }
   return line;
 }
 
 std::string ProgramUsage() {
-  return "Usage: rasterwacht [OPTION]...\n"
+  return std::string("Usage: rasterwacht [OPTION]...\n"
          "Test images for checking a monitor. Without options the program measures the\n"
          "primary display and opens its window of test images (texts in German).\n"
          "\n"
@@ -100,9 +114,17 @@ std::string ProgramUsage() {
          "                  top-left corner (on X11; on Wayland the compositor places\n"
          "                  windows, use --full-screen)\n"
          "  --full-screen   the window covers the whole monitor, without a frame, and\n"
-         "                  the test images fill its full mode; Escape ends the program\n"
+         "                  the test images fill its full mode; Escape ends the\n"
+         "                  program. All test images are available, as with --pattern\n"
+         "  --pattern ID    start with test image ID and make all of them available,\n"
+         "                  in the window or with --full-screen (ids and keys below)\n"
          "  --help          show this help and exit\n"
          "  --version       show the version and exit\n"
+         "\n"
+         "Keys: SPACE the next test image, 0 to 8 the first nine; with --full-screen\n"
+         "or --pattern also Backspace the previous one and a letter for each of the\n"
+         "others. Test images by ID (key):\n") +
+         SeriesKeyList() +
          "\n"
          "The EDIDs come from the X server (RandR) and from the kernel's connectors in\n"
          "/sys/class/drm, or the folder that RASTERWACHT_DRM_DIR names.\n"

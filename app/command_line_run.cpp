@@ -47,8 +47,8 @@ std::optional<int> RunCommandLine(int& argc, char** argv) {
   std::vector<std::string> arguments(argv + 1, argv + argc);
   const CommandLine line = ParseCommandLine(arguments);
   if (!line.error.empty()) {
-    std::fprintf(stderr, "rasterwacht: %s\nTry 'rasterwacht --help' for more information.\n",
-                 line.error.c_str());
+    std::fprintf(stderr, "rasterwacht: %s\n", line.error.c_str());
+    if (!line.error_lists_choices) std::fputs("Try 'rasterwacht --help' for more information.\n", stderr);
     return kExitUsage;
   }
   switch (line.action) {
@@ -65,7 +65,7 @@ std::optional<int> RunCommandLine(int& argc, char** argv) {
     case CommandLine::Action::Monitors:
       return ListMonitors(line.json, argc, argv);
     case CommandLine::Action::Run:
-      SetMainWindowOptions({line.monitor, line.full_screen});
+      SetMainWindowOptions({line.monitor, line.full_screen, line.first_pattern});
       break;
   }
   return std::nullopt;

@@ -1,7 +1,10 @@
 #include "app/event_loop.h"
 
+#include "app/pattern_menu.h"
+#include "app/startup.h"
 #include "info/information_page.h"
 #include "patterns/redraw.h"
+#include "patterns/series.h"
 #include "platform/base/clock.h"
 #include "platform/raster/image_store.h"
 #include "platform/window/controls.h"
@@ -17,11 +20,15 @@ namespace {
 
 constexpr std::int64_t kKeyPollIntervalMs = 100;
 
+// Only with the whole series do Backspace and the title follow the image.
+bool WholeSeries() { return PatternCount > kBasicPatterns; }
+
 void RepaintIfPending() {
   if (RedrawPending != 1) return;
   RedrawPattern(NextPattern);
   if (DrawToImage == 1) SetImageViewImage(0, ImageHandle(0));
-  NextPattern = NextPattern + 1 > 8 ? 0 : NextPattern + 1;
+  if (WholeSeries()) SetWindowTitle(0, MainWindowTitle(NextPattern));
+  NextPattern = NextPattern + 1 >= PatternCount ? 0 : NextPattern + 1;
   RedrawPending = 0;
 }
 
@@ -37,18 +44,18 @@ void RunInformationPage() {
 }
 
 void HandleMenuCommand(std::int64_t command) {
-  if (command >= 0 && command <= 8) {
-    NextPattern = command;
+  if (const std::optional<std::int64_t> pattern = CommandPattern(command)) {
+    NextPattern = *pattern;
     RedrawPending = 1;
-  } else if (command == 9) {
+  } else if (command == kInformationCommand) {
     RunInformationPage();
   }
 }
 
 bool PolledKeyHeld() {
-  if (KeyIsDown(kSpaceKey)) return true;
-  for (std::int64_t digit = 0; digit <= 8; ++digit) {
-    if (KeyIsDown(kDigitKey0 + digit)) return true;
+  if (KeyIsDown(kSpaceKey) || (WholeSeries() && KeyIsDown(kBackspaceKey))) return true;
+  for (std::int64_t pattern = 0; pattern < PatternCount; ++pattern) {
+    if (KeyIsDown(SeriesImageAt(pattern)->key)) return true;
   }
   return false;
 }
@@ -64,10 +71,17 @@ void PollKeyboard() {
     return;
   }
   if (KeyIsDown(kSpaceKey)) RedrawPending = 1;
-  for (std::int64_t digit = 0; digit <= 8; ++digit) {
-    if (KeyIsDown(kDigitKey0 + digit)) {
+  if (WholeSeries() && KeyIsDown(kBackspaceKey)) {
+    // NextPattern names the image after the one on the screen.
+    RedrawPending = 1;
+    NextPattern = (NextPattern - 2 + 2 * PatternCount) % PatternCount;
+  }
+  // The image's own key wins over SPACE and Backspace; of several, the one
+  // latest in the series.
+  for (std::int64_t pattern = 0; pattern < PatternCount; ++pattern) {
+    if (KeyIsDown(SeriesImageAt(pattern)->key)) {
       RedrawPending = 1;
-      NextPattern = digit;
+      NextPattern = pattern;
     }
   }
   LastKeyPoll = MillisecondClock();

@@ -9,7 +9,9 @@ void RunEventLoop();
 
 // One keyboard poll, when at least 100 ms passed since the last one: SPACE
 // asks for the next pattern, a digit 0 to 8 for that pattern (the highest
-// held digit wins). A poll skipped while one of those keys is held asks for
+// held digit wins); with the whole series Backspace asks for the pattern
+// before the one on the screen and each further image's letter for that
+// image (the latest in the series wins). A poll skipped while one of those keys is held asks for
 // a wake-up at the end of the interval, so that a key held across it is seen
 // even when no other event comes before its release.
 void PollKeyboard();

@@ -2,12 +2,14 @@
 
 #include "app/monitor_list.h"
 #include "info/full_screen_area.h"
+#include "patterns/series.h"
 #include "platform/display/desktops.h"
 #include "platform/display/program_screen.h"
 #include "platform/text/fonts.h"
 #include "platform/window/services.h"
 #include "platform/window/window.h"
 #include "platform/window/window_units.h"
+#include "state/globals.h"
 
 #include <charconv>
 #include <cstdio>
@@ -63,6 +65,12 @@ void ChooseMonitor() {
   // pictures and fonts follow the chosen one.
   ForgetWindowScale();
   StartFontService(WindowScale().Value());
+}
+
+void ChooseSeries() {
+  if (!g_options.full_screen && !g_options.first_pattern) return;
+  PatternCount = static_cast<std::int64_t>(TestSeries().size());
+  NextPattern = g_options.first_pattern.value_or(0);
 }
 
 void SizeDrawingArea() {

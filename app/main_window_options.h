@@ -13,6 +13,7 @@ namespace rw {
 struct MainWindowOptions {
   std::string monitor;  // connector name or index in the monitor list; empty: the primary
   bool full_screen = false;
+  std::optional<std::int64_t> first_pattern;  // --pattern: the image shown first
 };
 
 void SetMainWindowOptions(MainWindowOptions options);
@@ -27,6 +28,10 @@ std::optional<std::string> ResolveMonitorName(const std::string& name, const std
 // are read. A name that no monitor has ends the program with one line on
 // stderr and exit code 2.
 void ChooseMonitor();
+
+// After InitialiseGlobals: --full-screen and --pattern make the whole test
+// series reachable (PatternCount) and --pattern chooses the first image.
+void ChooseSeries();
 
 // After ReadDisplayMetrics: in full-screen mode the drawing area is the
 // monitor's whole mode.

@@ -26,15 +26,18 @@ struct MonitorRecord : MonitorPlacement {
   std::optional<EdidInfo> edid;
 };
 
-// Whether the desktop runs the panel's native mode (either way round, for
-// a turned panel); nullopt without an EDID that names one.
+// Whether the desktop runs the panel's native resolution (either way
+// round, for a turned panel; one tile or the whole of a tiled one);
+// nullopt without an EDID that declares one or lets it be guessed.
 std::optional<bool> RunsNative(const MonitorRecord& monitor);
 
-// The verdict line: "native", or why not.
+// The verdict line: "native", "probably native (...)", "not native: ..."
+// or "unknown: ...".
 std::string NativeVerdict(const MonitorRecord& monitor);
 
-// Pixels per inch of the panel at its native mode; nullopt without a real
-// image size or a native mode.
+// Pixels per inch of the whole panel at its native resolution; nullopt
+// without a real size, with sizes that disagree, or without a native
+// resolution.
 std::optional<double> PixelDensity(const EdidInfo& edid);
 
 // One block per monitor, in the given order.

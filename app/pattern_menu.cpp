@@ -1,27 +1,42 @@
 #include "app/pattern_menu.h"
 
+#include "patterns/series.h"
 #include "platform/base/text.h"
 #include "platform/window/menu.h"
+#include "state/globals.h"
 
 namespace rw {
+namespace {
+
+constexpr std::int64_t kFurtherCommandOffset = 100;
+
+}  // namespace
+
+std::int64_t PatternCommand(std::int64_t pattern) {
+  return pattern < kBasicPatterns ? pattern : pattern + kFurtherCommandOffset;
+}
+
+std::optional<std::int64_t> CommandPattern(std::int64_t command) {
+  std::int64_t pattern = -1;
+  if (command >= 0 && command < kBasicPatterns) {
+    pattern = command;
+  } else if (command >= kFurtherCommandOffset + kBasicPatterns) {
+    pattern = command - kFurtherCommandOffset;
+  }
+  if (pattern < 0 || pattern >= PatternCount) return std::nullopt;
+  return pattern;
+}
 
 void BuildPatternMenu() {
   if (!NewPopupMenu(0)) return;
-  // Each text: the description, a tab, and the key hint whose digit is the
-  // item's mnemonic.
-  const Text items[] = {
-      u"Senkrechte Linien - abwechselnd schwarz und weiß 1 Pixel breit\tTaste &0"_qs,
-      u"Waagrechte Linien - abwechselnd schwarz und weiß 1 Pixel breit\tTaste &1"_qs,
-      u"Konzentrische Kreise - abwechselnd schwarz und Zufallsfarbe, 1 Pixel breit\tTaste &2"_qs,
-      u"Konzentrische Rechtecke - abwechselnd schwarz und Zufallsfarbe, 1 Pixel breit\tTaste &3"_qs,
-      u"1-Pixel-Punkte in Zufallsfarben\tTaste &4"_qs,
-      u"Regenbogen-Spektrum\tTaste &5"_qs,
-      u"Kleiner Text in Arial 5 Punkt\tTaste &6"_qs,
-      u"Farbbalken\tTaste &7"_qs,
-      u"Monochrom-Fläche - Farbe mit Scrollrad einstellbar\tTaste &8"_qs,
-      u"Infos zum Programm\tTaste &9"_qs,
-  };
-  for (std::int64_t command = 0; command < 10; ++command) AddMenuItem(command, items[command]);
+  // Each text: the name, a tab, and the key hint whose key is the item's
+  // mnemonic.
+  for (std::int64_t pattern = 0; pattern < PatternCount; ++pattern) {
+    const SeriesImage& image = *SeriesImageAt(pattern);
+    if (pattern == kBasicPatterns) AddMenuSeparator();
+    AddMenuItem(PatternCommand(pattern), MenuName(image) + u"\tTaste &"_qs + KeyName(image));
+  }
+  AddMenuItem(kInformationCommand, u"Infos zum Programm\tTaste &9"_qs);
 }
 
 }  // namespace rw

@@ -3,6 +3,7 @@
 #include "app/main_window_options.h"
 #include "app/pattern_menu.h"
 #include "info/display_metrics.h"
+#include "patterns/series.h"
 #include "patterns/wheel_steps.h"
 #include "platform/base/clock.h"
 #include "platform/display/screen_depth.h"
@@ -16,10 +17,17 @@
 #include "state/program_end.h"
 
 namespace rw {
-Text MainWindowTitle() { return u"Rasterwacht, Auflösung: "_qs + MetricsText + TitleHint; }
+
+Text MainWindowTitle(std::int64_t pattern) {
+  const SeriesImage* image = SeriesImageAt(pattern);
+  if (PatternCount <= kBasicPatterns || !image) return u"Rasterwacht, Auflösung: "_qs + MetricsText + TitleHint;
+  return u"Rasterwacht – "_qs + MenuName(*image) + u" – "_qs + MetricsText +
+         u"  (Leertaste: nächstes Testbild, Rücktaste: voriges, rechte Maustaste: Menü)"_qs;
+}
 
 void StartProgram() {
   InitialiseGlobals();
+  ChooseSeries();
   // A screen that cannot show the pictures is treated like no screen at all.
   if (!ScreenShowsPictures()) EndProgram();
   ChooseMonitor();
@@ -27,7 +35,7 @@ void StartProgram() {
   SizeDrawingArea();
   CreateImage(0, ScreenWidth, ScreenHeight);
   const MainWindowPlacement place = PlaceMainWindow();
-  if (!OpenWindow(0, place.x, place.y, ScreenWidth, ScreenHeight, MainWindowTitle(), place.flags)) EndProgram();
+  if (!OpenWindow(0, place.x, place.y, ScreenWidth, ScreenHeight, MainWindowTitle(NextPattern), place.flags)) EndProgram();
   DrawToImage = CreateImageView(0, 0, 0, ScreenWidth, ScreenHeight, ImageHandle(0)) ? 1 : 0;
   BuildPatternMenu();
   LoadFont(0, u"Arial"_qs, 8);

@@ -2,6 +2,8 @@
 
 #include "platform/base/text.h"
 
+#include <cstdint>
+
 namespace rw {
 
 // Everything between the platform start and the event loop: globals,
@@ -11,6 +13,8 @@ namespace rw {
 void StartProgram();
 
 // The window title: "Rasterwacht, Auflösung: ", the metrics, the hint.
-Text MainWindowTitle();
+// With the whole series it names image `pattern` instead: "Rasterwacht – ",
+// its menu name, " – ", the metrics and the series' hint.
+Text MainWindowTitle(std::int64_t pattern);
 
 }  // namespace rw

@@ -1,5 +1,6 @@
 #include "info/display_metrics.h"
 #include "patterns/redraw.h"
+#include "patterns/series.h"
 #include "platform/base/random.h"
 #include "platform/display/desktops.h"
 #include "platform/raster/image_store.h"
@@ -11,6 +12,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -63,5 +65,24 @@ void RedrawSizes(benchmark::internal::Benchmark* b) {
   }
 }
 BENCHMARK(Redraw)->Apply(RedrawSizes)->Unit(benchmark::kMillisecond);
+
+// Redraw/ID/3840/2160 for each image after the nine, to be read beside
+// Fill/3840/2160 (drawing_bench.cpp).
+const bool kFurtherImagesRegistered = [] {
+  const auto series = rw::TestSeries();
+  for (std::size_t k = rw::kBasicPatterns; k < series.size(); ++k) {
+    const std::string name = "Redraw/" + std::string(series[k].id) + "/3840/2160";
+    benchmark::RegisterBenchmark(name.c_str(), [k](benchmark::State& state) {
+      PrepareArea(3840, 2160);
+      for (auto _ : state) {
+        rw::RedrawPattern(static_cast<std::int64_t>(k));
+        benchmark::ClobberMemory();
+      }
+      state.SetItemsProcessed(state.iterations() * 3840 * 2160);
+      rw::ReleaseAllImages();
+    })->Unit(benchmark::kMillisecond);
+  }
+  return true;
+}();
 
 }  // namespace

@@ -1,10 +1,12 @@
 #!/bin/sh
-# Renders the README's pictures of the nine test images: render_docs.sh RENDERER FOLDER
-# A fixed seed keeps the random colours, and so the pictures, the same on every run.
+# Renders the README's pictures of the test images: render_docs.sh RENDERER FOLDER
+# The nine by number, the further images by id. A fixed seed keeps the
+# random colours, and so the pictures, the same on every run.
 set -eu
 renderer=$1
 folder=$2
 mkdir -p "$folder"
-for pattern in 0 1 2 3 4 5 6 7 8; do
+for pattern in 0 1 2 3 4 5 6 7 8 white black red green blue grey black-levels white-levels gradients gamma \
+    inversion checkerboard chroma; do
   "$renderer" --desktop 480x270 --seed 1 --wheel 0 "$pattern" "$folder/pattern-$pattern.png"
 done

@@ -1,7 +1,7 @@
 #pragma once
 
 // The procedures that paint the test images and the caption under them. Each
-// runs inside an open drawing session and reads the globals of app/globals.h
+// runs inside an open drawing session and reads the globals of state/globals.h
 // afresh; none takes arguments or returns anything.
 namespace rw {
 
@@ -16,5 +16,21 @@ void DrawRainbowSpectrum();
 void DrawSmallText();
 void DrawColourBars();
 void DrawMonochromeArea();
+
+// The further images of the series. Each paints every pixel of the area
+// and draws no caption.
+void DrawWhiteField();
+void DrawBlackField();
+void DrawRedField();
+void DrawGreenField();
+void DrawBlueField();
+void DrawGreyField();
+void DrawBlackLevels();
+void DrawWhiteLevels();
+void DrawGradients();
+void DrawGammaScale();
+void DrawInversionPanels();
+void DrawCheckerboard();
+void DrawChromaLines();
 
 }  // namespace rw

@@ -4,11 +4,12 @@
 
 namespace rw {
 
-// The full repaint of pattern `pattern` (0 to 8): clears MonochromeMode,
-// opens a session on image 0 (DrawToImage 1) or on window 0, selects font 0,
-// clears the area to white, runs the pattern's procedures and the caption,
-// and ends the session. Returns non-zero when the session began; a number
-// outside 0 to 8 paints nothing and returns 0.
+// The full repaint of image `pattern` of the test series (patterns/series.h):
+// clears MonochromeMode, opens a session on image 0 (DrawToImage 1) or on
+// window 0, selects font 0, clears the area to white, runs the image's
+// procedures (for the nine with their caption), and ends the session.
+// Returns non-zero when the session began; a number outside the series
+// paints nothing and returns 0.
 std::int64_t RedrawPattern(std::int64_t pattern);
 
 // The repaint of a wheel turn while the one-colour area is shown: the area
@@ -16,9 +17,5 @@ std::int64_t RedrawPattern(std::int64_t pattern);
 // when the session began; if it did not, nothing (not even WheelPosition)
 // changes.
 std::int64_t RepaintWheelArea();
-
-// Runs the procedures of `pattern` inside an open session, without the clear
-// (for 8 it sets MonochromeMode first). A number outside 0 to 8 runs nothing.
-void PaintPattern(std::int64_t pattern);
 
 }  // namespace rw

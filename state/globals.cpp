@@ -7,6 +7,7 @@ void InitialiseGlobals() {
   ScreenHeight = 958;
   RedrawPending = 1;
   NextPattern = 0;
+  PatternCount = 9;
   MetricsText = Text();
   RatioText = Text();
   TitleHint = u"  (Leertaste: nächstes Testbild, 0 bis 8: Testbild wählen, rechte Maustaste: Menü)"_qs;

@@ -14,6 +14,9 @@ inline std::int64_t ScreenWidth = 1274;
 inline std::int64_t ScreenHeight = 958;
 inline std::int64_t RedrawPending = 1;
 inline std::int64_t NextPattern = 0;
+// How many images of the test series SPACE, Backspace, the keys and the menu
+// reach: the first nine, or the whole series (--full-screen, --pattern).
+inline std::int64_t PatternCount = 9;
 inline Text MetricsText;
 inline Text RatioText;
 inline Text TitleHint;

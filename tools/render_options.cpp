@@ -1,5 +1,7 @@
 #include "tools/render_options.h"
 
+#include "patterns/series.h"
+
 #include <charconv>
 #include <limits>
 #include <string>
@@ -119,8 +121,12 @@ ParsedOptions ParseRenderOptions(const std::vector<QString>& arguments) {
                    u" leaves no drawing area (at least 7x67, or 1x1 with --full-screen)"_qs);
   }
   if (positional.size() != 2) return Failure(u"expected PATTERN and OUTPUT.png, got "_qs + QString::number(positional.size()) + u" arguments"_qs);
-  const auto pattern = ParseInRange(positional[0], 0, 8);
-  if (!pattern) return Failure(u"bad pattern '"_qs + positional[0] + u"' (0 to 8)"_qs);
+  std::optional<std::int64_t> pattern = ParseInRange(positional[0], 0, kBasicPatterns - 1);
+  if (!pattern) pattern = SeriesNumberOf(positional[0].toStdString());
+  if (!pattern) {
+    return Failure(u"bad pattern '"_qs + positional[0] + u"' (0 to 8, or one of "_qs +
+                   QString::fromStdString(SeriesIdList()) + u")"_qs);
+  }
   if (positional[1].isEmpty()) return Failure(u"empty output file name"_qs);
   options.pattern = *pattern;
   options.output_path = positional[1];
@@ -129,9 +135,12 @@ ParsedOptions ParseRenderOptions(const std::vector<QString>& arguments) {
 
 QString RenderUsage() {
   return u"Usage: rasterwacht-render [OPTION]... PATTERN OUTPUT.png\n"
-         "Paint test image PATTERN (0 to 8) without a display and save it as an RGB PNG\n"
-         "of exactly the drawing area: the desktop size less 6 pixels across and 66 down.\n"
-         "\n"
+         "Paint test image PATTERN without a display and save it as an RGB PNG of\n"
+         "exactly the drawing area: the desktop size less 6 pixels across and 66 down.\n"
+         "PATTERN is a number 0 to 8 for the first nine images or the id of any image\n"
+         "(and the key that chooses it in the program's whole series):\n"_qs +
+         QString::fromStdString(SeriesKeyList()) +
+         u"\n"
          "  --desktop WxH   desktop size the image is made for (default 1920x1080)\n"
          "  --depth BITS    colour depth named in the caption (default 32)\n"
          "  --dpi N         dots per inch for the font sizes (default 96)\n"

@@ -2,13 +2,14 @@
 
 #include "info/edid/edid_raw.h"
 #include "info/edid/edid_size.h"
+#include "info/edid/edid_timing_check.h"
 
 namespace rw {
 
 using namespace edid;
 
 std::optional<EdidTiming> DetailedTimingFrom(std::span<const std::uint8_t> descriptor,
-                                             TimingSource source, int block) {
+                                             TimingSource source, int block, int number) {
   const DetailedTimingDescriptor d = DecodeDetailedTiming(descriptor);
   if (d.pixel_clock == 0 || d.horizontal_addressable == 0 || d.vertical_addressable == 0) {
     return std::nullopt;
@@ -26,6 +27,7 @@ std::optional<EdidTiming> DetailedTimingFrom(std::span<const std::uint8_t> descr
   t.image_size = RealImageSize(d.horizontal_addressable_image_size, d.vertical_addressable_image_size);
   t.source = source;
   t.block = block;
+  t.number = number;
   return t;
 }
 
@@ -33,8 +35,8 @@ std::string DescriptorText(std::span<const std::uint8_t> descriptor) {
   std::string text;
   for (std::size_t k = 0; k < kDescriptorTextSize; ++k) {
     const std::uint8_t c = descriptor[kDescriptorTextOffset + k];
-    if (c == 0x0A || c == 0x00) break;
-    text.push_back(c >= 0x20 && c < 0x7F ? static_cast<char>(c) : '?');
+    if (c < 0x20 || c >= 0x7F) break;  // the line feed that ends the text, or garbage
+    text.push_back(static_cast<char>(c));
   }
   while (!text.empty() && text.back() == ' ') text.pop_back();
   return text;
@@ -58,10 +60,11 @@ EdidRangeLimits RangeLimitsFrom(std::span<const std::uint8_t> descriptor) {
 
 }  // namespace
 
-void ReadDescriptor(std::span<const std::uint8_t> descriptor, int block, EdidInfo& info) {
+void ReadDescriptor(std::span<const std::uint8_t> descriptor, int block, int number, EdidInfo& info) {
   const TimingSource source = block == 0 ? TimingSource::BaseBlock : TimingSource::CtaExtension;
   if (LoadU16(descriptor, 0) != 0) {
-    if (auto timing = DetailedTimingFrom(descriptor, source, block)) info.timings.push_back(*timing);
+    const auto timing = DetailedTimingFrom(descriptor, source, block, number);
+    if (timing && PlausibleTiming(*timing, info.warnings)) info.timings.push_back(*timing);
     return;
   }
   switch (descriptor[3]) {

@@ -14,4 +14,15 @@ double DiagonalInches(const ImageSize& size) {
   return std::hypot(static_cast<double>(size.width_mm), static_cast<double>(size.height_mm)) / 25.4;
 }
 
+std::optional<double> PanelDiagonalInches(const EdidInfo& info) {
+  if (!info.image_size || info.sizes_disagree) return std::nullopt;
+  return DiagonalInches(*info.image_size);
+}
+
+std::optional<double> PanelPixelDensity(const EdidInfo& info) {
+  const std::optional<double> diagonal = PanelDiagonalInches(info);
+  if (!diagonal || !info.native) return std::nullopt;
+  return std::hypot(double{1} * info.native->width, double{1} * info.native->height) / *diagonal;
+}
+
 }  // namespace rw

@@ -41,14 +41,15 @@ void ReadBaseBlock(std::span<const std::uint8_t> bytes, const BaseBlock& base, E
   info.model_year = base.week_of_manufacture == 0xFF;
   info.week = base.week_of_manufacture <= 54 ? base.week_of_manufacture : 0;
   info.year = 1990 + base.year_of_manufacture;
-  info.screen_size = RealImageSize(base.horizontal_screen_size * 10, base.vertical_screen_size * 10);
-  for (std::size_t offset : kDescriptorOffsets) ReadDescriptor(bytes.subspan(offset, kDescriptorSize), 0, info);
+  for (std::size_t k = 0; k < kDescriptorOffsets.size(); ++k) {
+    ReadDescriptor(bytes.subspan(kDescriptorOffsets[k], kDescriptorSize), 0, static_cast<int>(k + 1), info);
+  }
 }
 
-void ReadExtension(std::span<const std::uint8_t> block, int index, EdidInfo& info) {
+void ReadExtension(std::span<const std::uint8_t> block, int index, EdidInfo& info, CtaFindings& findings) {
   switch (block[0]) {
     case kCtaExtensionTag:
-      ReadCtaExtension(block, index, info);
+      ReadCtaExtension(block, index, info, findings);
       break;
     case kDisplayIdExtensionTag:
       ReadDisplayIdExtension(block, index, info);
@@ -56,6 +57,29 @@ void ReadExtension(std::span<const std::uint8_t> block, int index, EdidInfo& inf
     default:
       break;  // block maps, vendor blocks and the like hold nothing we show
   }
+}
+
+// How many extension blocks to read: block 0's count, or the count of an
+// HF-EEODB in block 1, as far as they are present.
+std::size_t ExtensionCount(std::span<const std::uint8_t> bytes, std::size_t announced, std::size_t present,
+                           EdidInfo& info) {
+  const std::optional<int> eeodb =
+      announced >= 1 && present >= 1 ? HfEeodbCount(bytes.subspan(kBlockSize, kBlockSize)) : std::nullopt;
+  if (eeodb == 0) {
+    info.warnings.push_back("HF-EEODB in block 1 announces 0 extension blocks; block 0's count is used");
+  } else if (eeodb) {
+    const auto count = static_cast<std::size_t>(*eeodb);
+    if (count != present) {
+      info.warnings.push_back("HF-EEODB in block 1 announces " + std::to_string(count) + " extension blocks, " +
+                              std::to_string(present) + " present");
+    }
+    return std::min(count, present);
+  }
+  if (present < announced) {
+    info.warnings.push_back("block 0 announces " + std::to_string(announced) + " extension blocks, " +
+                            std::to_string(present) + " present");
+  }
+  return std::min(announced, present);
 }
 
 }  // namespace
@@ -69,37 +93,22 @@ Parsed<EdidInfo> ParseEdid(std::span<const std::uint8_t> bytes) {
   const BaseBlock header = DecodeBaseBlock(base);
   ReadBaseBlock(base, header, info);
 
-  const std::size_t announced = header.extension_block_count;
   const std::size_t present = bytes.size() / kBlockSize - 1;
-  if (present < announced) {
-    info.warnings.push_back("block 0 announces " + std::to_string(announced) + " extension blocks, " +
-                            std::to_string(present) + " present");
-  }
-  const std::size_t count = std::min(announced, present);
+  const std::size_t count = ExtensionCount(bytes, header.extension_block_count, present, info);
+  CtaFindings findings;
   for (std::size_t k = 1; k <= count; ++k) {
     const auto block = bytes.subspan(k * kBlockSize, kBlockSize);
     const int index = static_cast<int>(k);
     if (!ChecksumFits(block)) info.warnings.push_back("checksum of block " + std::to_string(k) + " is wrong");
-    ReadExtension(block, index, info);
+    ReadExtension(block, index, info, findings);
   }
   info.extension_blocks = static_cast<int>(count);
 
-  const bool declared = info.version > 1 || info.revision >= 4 ||
-                        (header.feature_support & kFeaturePreferredTimingMode) != 0;
-  const bool starts_with_timing =
-      DetailedTimingFrom(base.subspan(kDescriptorOffsets[0], kDescriptorSize), TimingSource::BaseBlock, 0).has_value();
-  info.preferred = ChoosePreferredTiming(info, declared, starts_with_timing);
-  // The preferred timing's size, else that of the first base-block timing
-  // that gives a real one, else the whole-centimetre size of the base block.
-  if (info.preferred) info.image_size = info.preferred->image_size;
-  for (const EdidTiming& t : info.timings) {
-    if (info.image_size) break;
-    if (t.source == TimingSource::BaseBlock && t.image_size) {
-      info.image_size = t.image_size;
-      break;
-    }
-  }
-  if (!info.image_size) info.image_size = info.screen_size;
+  const bool edid_1_4 = info.version > 1 || info.revision >= 4;
+  const bool first_is_native = (header.feature_support & kFeaturePreferredTimingMode) != 0;
+  info.preferred = ChoosePreferredTiming(info, edid_1_4 || first_is_native);
+  ChooseNativeResolution(info, first_is_native, edid_1_4);
+  ChooseImageSize(info, header.horizontal_screen_size, header.vertical_screen_size, findings.image_size);
   return info;
 }
 

@@ -100,6 +100,47 @@ struct CtaExtensionHeader {
 
 inline CtaExtensionHeader DecodeCtaHeader(std::span<const std::uint8_t> b) { return {b[1], b[2]}; }
 
+// The data block collection runs from byte 4 to detailed_timing_offset;
+// each block is one header byte and data_block_length bytes.
+inline constexpr std::size_t kCtaDataBlocksOffset = 4;
+struct CtaDataBlockHeader {
+  std::uint8_t tag_code;           // bits 7-5
+  std::uint8_t data_block_length;  // bits 4-0, the bytes after the header
+};
+
+inline CtaDataBlockHeader DecodeCtaDataBlockHeader(std::uint8_t b) {
+  return {static_cast<std::uint8_t>(b >> 5), static_cast<std::uint8_t>(b & 0x1F)};
+}
+
+inline constexpr std::uint8_t kCtaVendorSpecificTag = 3;
+inline constexpr std::uint8_t kCtaExtendedTag = 7;  // the first data byte is the extended tag
+
+// HDMI Forum EDID Extension Override Data Block: the first data block of
+// the first CTA-861 extension; its count replaces byte 126 of block 0.
+inline constexpr std::uint8_t kHfEeodbExtendedTag = 0x78;
+struct HfEeodb {
+  std::uint8_t extended_tag_code;
+  std::uint8_t edid_extension_block_count;
+};
+
+// The HDMI Licensing vendor-specific data block, from its header byte:
+// IEEE OUI 00-0C-03 (least significant byte first), the source physical
+// address, then optional bytes. Byte 8 says which optional fields follow;
+// with HDMI_Video_present, the byte after the latency fields carries
+// Image_Size in bits 4-3.
+inline constexpr std::uint32_t kHdmiLicensingOui = 0x000C03;
+inline constexpr std::size_t kHdmiVsdbLatencyFlags = 8;
+inline constexpr std::uint8_t kLatencyFieldsPresent = 0x80;
+inline constexpr std::uint8_t kInterlacedLatencyFieldsPresent = 0x40;
+inline constexpr std::uint8_t kHdmiVideoPresent = 0x20;
+
+enum class HdmiImageSize : std::uint8_t {
+  NoInformation = 0,
+  AspectRatioOnly = 1,   // the base block's size is only a ratio
+  Centimetres = 2,       // the base block's size is right to 1 cm
+  FiveCentimetres = 3,   // the base block's size counts in 5 cm
+};
+
 // DisplayID extension block: the tag, then one DisplayID section (its
 // header, data blocks and section checksum), then the block checksum.
 inline constexpr std::uint8_t kDisplayIdExtensionTag = 0x70;
@@ -124,6 +165,26 @@ struct DisplayIdDataBlockHeader {
 
 inline DisplayIdDataBlockHeader DecodeDataBlockHeader(std::span<const std::uint8_t> s) {
   return {s[0], s[1], s[2]};
+}
+
+// Tiled Display Topology: DisplayID 1.3 tag 0x12, DisplayID 2.0 tag 0x28,
+// the same 22-byte payload. Counts, locations and sizes are stored minus
+// one (counts and locations split over two bytes); bezel and topology id
+// follow.
+inline constexpr std::uint8_t kTiledTopologyTag = 0x12;
+inline constexpr std::uint8_t kTiledTopologyTagV2 = 0x28;
+inline constexpr std::size_t kTiledTopologySize = 22;
+struct TiledDisplayTopology {
+  std::uint8_t tile_capabilities;
+  std::uint8_t total_tiles;            // bits 7-4 horizontal, 3-0 vertical, low bits
+  std::uint8_t tile_location;          // bits 7-4 horizontal, 3-0 vertical, low bits
+  std::uint8_t high_bits;              // 7-6, 5-4: tiles h, v; 3-2, 1-0: location h, v
+  std::uint16_t tile_width;            // pixels minus one
+  std::uint16_t tile_height;
+};
+
+inline TiledDisplayTopology DecodeTiledTopology(std::span<const std::uint8_t> p) {
+  return {p[0], p[1], p[2], p[3], LoadU16(p, 4), LoadU16(p, 6)};
 }
 
 inline constexpr std::uint8_t kTypeIDetailedTimingTag = 0x03;    // DisplayID 1.x

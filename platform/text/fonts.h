@@ -34,6 +34,10 @@ FontRef FontHandle(std::int64_t number);
 // Makes `font` the current session's drawing font; nullptr changes nothing.
 void SetDrawingFont(FontRef font);
 
+// Makes `colour` the background of the current session's text cells (black
+// at the start of every session); without a session nothing happens.
+void SetTextBackground(Colour colour);
+
 // Draws `text` with its cell's top-left pixel at (x, y), opaque on the
 // session's background colour; returns the x just right of the cell.
 std::int64_t DrawText(std::int64_t x, std::int64_t y, const Text& text);

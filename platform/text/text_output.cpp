@@ -63,6 +63,10 @@ void SetDrawingFont(FontRef font) {
   FitTextStrip(*session);
 }
 
+void SetTextBackground(Colour colour) {
+  if (DrawingSession* session = CurrentSession()) session->background_colour = colour;
+}
+
 std::int64_t DrawText(std::int64_t x, std::int64_t y, const Text& text) {
   DrawingSession* session = CurrentSession();
   if (!session) return static_cast<std::int32_t>(x);

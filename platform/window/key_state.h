@@ -8,8 +8,8 @@
 
 namespace rw {
 
-// Whether the key `virtual_key` (SPACE 0x20, the main keyboard's digits 0x30
-// to 0x39) is held down right now, whichever window has the focus. On X11
+// Whether the key `virtual_key` (SPACE 0x20, Backspace 0x08, the main
+// keyboard's digits 0x30 to 0x39 and letters 0x41 to 0x5A) is held down now, whichever window has the focus. On X11
 // this reads the server's keyboard state; where no global state can be read
 // it answers from the presses and releases that reached this program. Any
 // other code gives false.

@@ -42,6 +42,10 @@ void AddMenuItem(std::int64_t command, const Text& text) {
   item->setData(QVariant::fromValue<qlonglong>(command));
 }
 
+void AddMenuSeparator() {
+  if (g_menu_under_construction) g_menu_under_construction->addSeparator();
+}
+
 void ShowPopupMenu(std::int64_t number, QWidget* window) {
   QMenu* menu = PopupMenu(number);
   if (!menu) return;

@@ -19,6 +19,10 @@ std::int64_t NewPopupMenu(std::int64_t number);
 // mnemonic. Without a menu under construction nothing happens.
 void AddMenuItem(std::int64_t command, const Text& text);
 
+// Appends a separator line to the menu under construction; without one
+// nothing happens.
+void AddMenuSeparator();
+
 // Brings `window` to the front and runs menu `number` with its top-left one
 // pixel up and left of the pointer, returning when it closes; a chosen item
 // queues MenuEvent with its command. An unknown number does nothing.

@@ -97,6 +97,10 @@ std::int64_t OpenWindow(std::int64_t number, std::int64_t x, std::int64_t y, std
   return 1;
 }
 
+void SetWindowTitle(std::int64_t number, const Text& title) {
+  if (ProgramWindow* window = FindProgramWindow(number)) window->setWindowTitle(title);
+}
+
 void CloseWindow(std::int64_t number) {
   const auto found = g_windows.find(number);
   if (found == g_windows.end()) return;

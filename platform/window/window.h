@@ -27,6 +27,9 @@ inline constexpr std::int64_t kFullScreenFlag = 0x2;
 std::int64_t OpenWindow(std::int64_t number, std::int64_t x, std::int64_t y, std::int64_t inner_width,
                         std::int64_t inner_height, const Text& title, std::int64_t flags);
 
+// Gives window `number` a new title; an unknown number does nothing.
+void SetWindowTitle(std::int64_t number, const Text& title);
+
 // Destroys window `number` with its controls and drops its waiting events;
 // an unknown number does nothing.
 void CloseWindow(std::int64_t number);

@@ -20,12 +20,18 @@ Display* X11Display() {
   return x11 ? x11->display() : nullptr;
 }
 
+// The keysym of one of KeyIsDown's codes: letters by their small letter,
+// which is what the keymap lists first.
+KeySym SymbolOf(std::int64_t virtual_key) {
+  if (virtual_key == kSpaceKey) return XK_space;
+  if (virtual_key == kBackspaceKey) return XK_BackSpace;
+  if (virtual_key >= kLetterKeyA && virtual_key <= kLetterKeyZ) return static_cast<KeySym>(XK_a + (virtual_key - kLetterKeyA));
+  return static_cast<KeySym>(XK_0 + (virtual_key - kDigitKey0));
+}
+
 // The main keyboard's keycode for the key; 0 when the keymap has none. The
 // keypad digits carry XK_KP_0 and up, so they never match.
-KeyCode KeycodeOf(Display* display, std::int64_t virtual_key) {
-  const KeySym symbol = virtual_key == kSpaceKey ? XK_space : static_cast<KeySym>(XK_0 + (virtual_key - kDigitKey0));
-  return XKeysymToKeycode(display, symbol);
-}
+KeyCode KeycodeOf(Display* display, std::int64_t virtual_key) { return XKeysymToKeycode(display, SymbolOf(virtual_key)); }
 
 }  // namespace
 

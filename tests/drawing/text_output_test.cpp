@@ -101,6 +101,22 @@ TEST_F(TextOutputTest, EachChannelBlendsWithTheBackgroundByCoverage) {
   ExpectCell(coverage, 5, 2, 0x103070, 0x4080C0);
 }
 
+TEST_F(TextOutputTest, ABackgroundColourHoldsForTheRestOfItsSession) {
+  constexpr Colour kGrey = Rgb(128, 128, 128);
+  OpenGreen(120, 30);
+  SetTextBackground(0xFFFFFF);
+  const QImage coverage = Coverage(Font0(), u"254"_qs);
+  DrawText(2, 3, u"254"_qs, kGrey);
+  DrawText(2, 3, u"254"_qs, kGrey);  // the same colours, applied already
+  ExpectCell(coverage, 2, 3, kGrey, 0xFFFFFF);
+  EndDrawing();
+  OpenGreen(120, 30);
+  DrawText(2, 3, u"254"_qs, kGrey);
+  ExpectCell(coverage, 2, 3, kGrey, 0);
+  EndDrawing();
+  SetTextBackground(0xFFFFFF);  // without a session: nothing to change
+}
+
 TEST_F(TextOutputTest, TextLeftOfColumnZeroShowsItsPartFromColumnZeroOn) {
   OpenGreen(120, 30);
   const QImage coverage = Coverage(Font0(), u"senkrecht"_qs);

@@ -25,6 +25,7 @@ stop_all() {
 trap stop_all EXIT
 
 hint="  (Leertaste: nächstes Testbild, 0 bis 8: Testbild wählen, rechte Maustaste: Menü)"
+series_hint="  (Leertaste: nächstes Testbild, Rücktaste: voriges, rechte Maustaste: Menü)"
 read -r screen_width screen_height < <(xdpyinfo | sed -n 's/^ *dimensions: *\([0-9]*\)x\([0-9]*\) .*/\1 \2/p')
 case $case in
   primary)
@@ -52,11 +53,12 @@ if [ "$wm" = openbox ]; then
   xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "openbox did not start"
 fi
 
-# start_program PROGRAM [ARG...]: starts it with these arguments, waits for its main window.
+# start_program PROGRAM [ARG...]: starts it with these arguments, waits for
+# its main window (in full screen its title names the image).
 start_program() {
   "$@" >"$work/stdout" 2>"$work/stderr" &
   program_pid=$!
-  main_window=$(timeout 20 xdotool search --sync --limit 1 --name '^Rasterwacht, Auflösung') ||
+  main_window=$(timeout 20 xdotool search --sync --limit 1 --name '^Rasterwacht(, Auflösung| – )') ||
     fail "the main window did not appear: $(head -c 500 "$work/stderr")"
 }
 
@@ -96,7 +98,8 @@ fi
 area_width=$desktop_width area_height=$desktop_height
 start_program "$program" "${options[@]}"
 title=$(xdotool getwindowname "$main_window")
-[ "$title" = "Rasterwacht, Auflösung: $metrics$hint" ] || fail "title is '$title'"
+want="Rasterwacht – Senkrechte Linien - abwechselnd schwarz und weiß 1 Pixel breit – $metrics$series_hint"
+[ "$title" = "$want" ] || fail "title is '$title', expected '$want'"
 xprop -id "$main_window" _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN ||
   fail "not in the full-screen state: $(xprop -id "$main_window" _NET_WM_STATE)"
 expect_picture start "$(reference p0 --full-screen 0)"

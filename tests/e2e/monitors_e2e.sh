@@ -8,6 +8,10 @@
 # kernel's connector of the same name holds another, which must lose.
 # CASE "two": DP-1 (first, a Samsung 1280 x 1024 panel run at 1366 x 768) and
 # HDMI-A-1 (second, the primary, an LG 1920 x 1080 panel at 1920 x 1080).
+# CASE "tiled": DP-1, one connector of an LG 5K panel driven as 2 x 1 tiles,
+# at the whole panel's 5120 x 2880.
+# CASE "eeodb": HDMI-A-1, a monitor whose HF-EEODB announces the DisplayID
+# blocks that byte 126 leaves out; its preferred mode is their 144 Hz.
 set -euo pipefail
 program=$1 query=$2 set_edid=$3 corpus=$4 case=$5
 
@@ -51,6 +55,16 @@ case $case in
     expect=("HDMI-A-1 $corpus/lg_mp59g_2016.bin true 1920 1080 1366"
             "DP-1 $corpus/samsung_syncmaster_2004.bin false 1366 768 0")
     ;;
+  tiled)
+    connector DP-1 "$corpus/lg_ultrafine_5k_tiled_2020.bin"
+    xrandr --setmonitor DP-1 5120/600x2880/340+0+0 screen
+    expect=("DP-1 $corpus/lg_ultrafine_5k_tiled_2020.bin true 5120 2880 0")
+    ;;
+  eeodb)
+    connector HDMI-A-1 "$corpus/../built/eeodb_displayid_144hz.bin"
+    xrandr --setmonitor HDMI-A-1 3840/698x2160/392+0+0 screen
+    expect=("HDMI-A-1 $corpus/../built/eeodb_displayid_144hz.bin true 3840 2160 0")
+    ;;
   *) fail "unknown case $case" ;;
 esac
 
@@ -84,13 +98,35 @@ for k in "${!expect[@]}"; do
   [ -n "$serial" ] || serial=$(from_decode 'Serial Number')
   same "$k.edid.serial" "$(field $k.edid.serial)" "$serial"
   same "$k.edid.year" "$(field $k.edid.year)" "$(from_decode 'Made in' | sed 's/.* //')"
-  native=$(sed -n '/^Native Video Resolution:/{n;s/^ *//p}' <<<"$decoded")
-  same "$k.edid.preferred" "$(field $k.edid.preferred_width)x$(field $k.edid.preferred_height)" "$native"
-  dtd=$(sed -n '/^Preferred Video Timing if only Block 0/{n;p}' <<<"$decoded")
-  refresh=$(sed -E 's/.* ([0-9.]+) Hz.*/\1/' <<<"$dtd")
-  size=$(sed -E 's/.*\(([0-9]+) mm x ([0-9]+) mm\).*/\1x\2/' <<<"$dtd")
+  native=$(sed -n '/^Native Video Resolution/{n;s/^ *//p}' <<<"$decoded" | head -1)
+  same "$k.edid.native" "$(field $k.edid.native_width)x$(field $k.edid.native_height)" "$native"
+  same "$k.edid.native_source" "$(field $k.edid.native_source)" declared
+  # The preferred timing: the DisplayID one where edid-decode finds one,
+  # else block 0's; the image size is that of block 0's first timing.
+  dtd0=$(sed -n '/^Preferred Video Timing if only Block 0/{n;p}' <<<"$decoded")
+  dtd_id=$(sed -n '/^Preferred Video Timing if Block 0 and DisplayID/{n;p}' <<<"$decoded")
+  preferred=${dtd_id:-$dtd0}
+  [ -n "$dtd0" ] || dtd0=$(grep -m1 ' DTD 1:' <<<"$decoded")
+  refresh=$(sed -E 's/.* ([0-9.]+) Hz.*/\1/' <<<"$preferred")
+  size=$(sed -E 's/.*\(([0-9]+) mm x ([0-9]+) mm\).*/\1x\2/' <<<"$dtd0")
+  same "$k.edid.preferred" "$(field $k.edid.preferred_width)x$(field $k.edid.preferred_height)" \
+    "$(sed -E 's/^[^:]*: *([0-9]+x[0-9]+).*/\1/' <<<"$preferred")"
   same "$k.edid.preferred_refresh_hz" "$(field $k.edid.preferred_refresh_hz)" "$(printf '%.3f' "$refresh" | sed 's/0*$//;s/\.$//')"
   same "$k.edid.image size" "$(field $k.edid.image_width_mm)x$(field $k.edid.image_height_mm)" "$size"
+  # Pixels per inch of the whole panel: its native diagonal in pixels over
+  # the diagonal of the image size.
+  ppi=$(awk -v n="$native" -v s="$size" 'BEGIN { split(n, p, "x"); split(s, m, "x");
+    printf "%.1f", sqrt(p[1] ^ 2 + p[2] ^ 2) / (sqrt(m[1] ^ 2 + m[2] ^ 2) / 25.4) }')
+  same "$k.edid.pixel_density_ppi" "$(field $k.edid.pixel_density_ppi)" "$(sed 's/0*$//;s/\.$//' <<<"$ppi")"
+  columns=$(sed -nE 's/.*Num horizontal tiles: ([0-9]+) Num vertical tiles: ([0-9]+).*/\1 \2/p' <<<"$decoded")
+  if [ -n "$columns" ]; then
+    read -r columns rows <<<"$columns"
+    read -r column row <<<"$(sed -nE 's/.*Tile location: ([0-9]+), ([0-9]+).*/\1 \2/p' <<<"$decoded")"
+    same "$k.edid.tiles" "$(field $k.edid.tiles.columns) $(field $k.edid.tiles.rows) $(field $k.edid.tiles.column) $(field $k.edid.tiles.row)" \
+      "$columns $rows $column $row"
+  else
+    same "$k.edid.tiles" "$(field $k.edid.tiles)" null
+  fi
   verdict=$([ "$native" = "${width}x$height" ] && echo true || echo false)
   same "$k.native" "$(field $k.native)" "$verdict"
 done
@@ -98,11 +134,21 @@ done
 # The text list says the same, block by block.
 grep -q "^Monitor 0: ${expect[0]%% *} (primary)$" "$work/list.txt" || fail "text list: $(cat "$work/list.txt")"
 case $case in
-  one | randr) grep -q "^  Verdict:        native$" "$work/list.txt" || fail "no native verdict: $(cat "$work/list.txt")" ;;
+  one | randr | tiled | eeodb)
+    grep -q "^  Verdict:        native$" "$work/list.txt" || fail "no native verdict: $(cat "$work/list.txt")" ;;
   two)
     grep -qx "  Verdict:        not native: the desktop runs 1366 x 768 on a 1280 x 1024 panel; line gratings will show scaling, not the monitor" "$work/list.txt" ||
       fail "no not-native verdict: $(cat "$work/list.txt")"
     [ "$(grep -c '^  Verdict:        native$' "$work/list.txt")" = 1 ] || fail "one native verdict expected"
     ;;
+esac
+# What the case is about, beyond agreeing with edid-decode: the whole tiled
+# panel's density, and the refresh rate of the block past byte 126's count.
+case $case in
+  tiled)
+    same "tiled panel density" "$(field 0.edid.pixel_density_ppi)" 216.4
+    same "tiled panel" "$(field 0.edid.native_width)x$(field 0.edid.native_height)" 5120x2880
+    ;;
+  eeodb) same "preferred refresh from DisplayID" "$(field 0.edid.preferred_refresh_hz)" 144.001 ;;
 esac
 echo "monitors $case: ok"

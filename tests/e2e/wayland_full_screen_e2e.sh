@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # rasterwacht --full-screen under a Wayland compositor: the window is full
-# screen on its output, the whole output, every pixel, equals the
+# screen on its output, its title names the image, the whole output, every pixel, equals the
 # renderer's full-size picture at the output's scale, and Escape ends the
 # program with exit code 0 and nothing printed.
 # Usage (inside sway_run.sh): wayland_full_screen_e2e.sh PROGRAM RENDERER WIDTH HEIGHT SCALE CASE
@@ -68,7 +68,7 @@ start_program() {
   "$AS_USER" "$@" >"$work/stdout" 2>"$work/stderr" &
   program_pid=$!
   for _ in $(seq 100); do
-    window_field "Rasterwacht, Auflösung" title >/dev/null && return 0
+    window_field "Rasterwacht – " title >/dev/null && return 0
     sleep 0.1
   done
   fail "the main window did not appear: $(head -c 500 "$work/stderr")"
@@ -89,8 +89,8 @@ if [ "$case" = second ]; then
   pointer button 272 release
   park
 fi
-title=$(window_field "Rasterwacht, Auflösung" title)
-want="Rasterwacht, Auflösung: $metrics  (Leertaste: nächstes Testbild, 0 bis 8: Testbild wählen, rechte Maustaste: Menü)"
+title=$(window_field "Rasterwacht – " title)
+want="Rasterwacht – Senkrechte Linien - abwechselnd schwarz und weiß 1 Pixel breit – $metrics  (Leertaste: nächstes Testbild, Rücktaste: voriges, rechte Maustaste: Menü)"
 [ "$title" = "$want" ] || fail "title is '$title', expected '$want'"
 expect_picture start "$(reference p0 --full-screen 0)"
 # full_screen: sway's own word that the main window is full screen.
@@ -98,7 +98,7 @@ full_screen() {
   "$AS_USER" swaymsg -t get_tree | python3 -c '
 import json, sys
 def walk(node):
-    if node.get("name", "").startswith("Rasterwacht, Aufl") and node.get("fullscreen_mode") == 1:
+    if node.get("name", "").startswith("Rasterwacht – ") and node.get("fullscreen_mode") == 1:
         sys.exit(0)
     for child in node.get("nodes", []) + node.get("floating_nodes", []):
         walk(child)

@@ -91,28 +91,78 @@ IdTiming DisplayIdTiming(int width, int height, int h_blank, int v_blank, int cl
   return t;
 }
 
-Bytes DisplayIdBlock(const std::vector<IdTiming>& timings, bool type_vii) {
+Bytes DisplayIdBlockWith(const std::vector<Bytes>& data_blocks, bool version_2) {
   Bytes b(128, 0);
   b[0] = 0x70;
-  b[1] = type_vii ? 0x20 : 0x13;
-  const int payload = static_cast<int>(timings.size()) * 20;
-  b[2] = static_cast<std::uint8_t>(3 + payload);
-  b[5] = type_vii ? 0x22 : 0x03;
-  b[7] = static_cast<std::uint8_t>(payload);
-  for (std::size_t k = 0; k < timings.size(); ++k) std::copy(timings[k].begin(), timings[k].end(), b.begin() + 8 + 20 * k);
-  const std::size_t checksum_at = 1 + 4 + b[2];
-  const unsigned sum = std::accumulate(b.begin() + 1, b.begin() + checksum_at, 0u);
-  b[checksum_at] = static_cast<std::uint8_t>((256 - sum % 256) % 256);
+  b[1] = version_2 ? 0x20 : 0x13;
+  std::size_t at = 5;
+  for (const Bytes& block : data_blocks) {
+    std::copy(block.begin(), block.end(), b.begin() + static_cast<std::ptrdiff_t>(at));
+    at += block.size();
+  }
+  b[2] = static_cast<std::uint8_t>(at - 5);
+  const unsigned sum = std::accumulate(b.begin() + 1, b.begin() + static_cast<std::ptrdiff_t>(at), 0u);
+  b[at] = static_cast<std::uint8_t>((256 - sum % 256) % 256);
   return b;
 }
 
-Bytes CtaBlock(const std::vector<Descriptor>& descriptors) {
+Bytes DisplayIdBlock(const std::vector<IdTiming>& timings, bool type_vii) {
+  Bytes data = {static_cast<std::uint8_t>(type_vii ? 0x22 : 0x03), 0, static_cast<std::uint8_t>(timings.size() * 20)};
+  for (const IdTiming& t : timings) data.insert(data.end(), t.begin(), t.end());
+  return DisplayIdBlockWith({data}, type_vii);
+}
+
+Bytes TiledTopology(int columns, int rows, int column, int row, int tile_width, int tile_height, bool version_2) {
+  Bytes d(3 + 22, 0);
+  d[0] = version_2 ? 0x28 : 0x12;
+  d[2] = 22;
+  const int h = columns - 1;
+  const int v = rows - 1;
+  d[3] = 0x82;
+  d[4] = static_cast<std::uint8_t>(((h & 0x0F) << 4) | (v & 0x0F));
+  d[5] = static_cast<std::uint8_t>(((column & 0x0F) << 4) | (row & 0x0F));
+  d[6] = static_cast<std::uint8_t>(((h >> 4) << 6) | ((v >> 4) << 4) | ((column >> 4) << 2) | (row >> 4));
+  d[7] = (tile_width - 1) & 0xFF;
+  d[8] = ((tile_width - 1) >> 8) & 0xFF;
+  d[9] = (tile_height - 1) & 0xFF;
+  d[10] = ((tile_height - 1) >> 8) & 0xFF;
+  d[16] = 'D';
+  d[17] = 'E';
+  d[18] = 'L';
+  return d;
+}
+
+Bytes CtaBlock(const std::vector<Bytes>& data_blocks, const std::vector<Descriptor>& descriptors) {
   Bytes b(128, 0);
   b[0] = 0x02;
   b[1] = 3;
-  b[2] = 4;
-  for (std::size_t k = 0; k < descriptors.size(); ++k) std::copy(descriptors[k].begin(), descriptors[k].end(), b.begin() + 4 + 18 * k);
+  std::size_t at = 4;
+  for (const Bytes& block : data_blocks) {
+    std::copy(block.begin(), block.end(), b.begin() + static_cast<std::ptrdiff_t>(at));
+    at += block.size();
+  }
+  b[2] = static_cast<std::uint8_t>(at);
+  for (const Descriptor& d : descriptors) {
+    std::copy(d.begin(), d.end(), b.begin() + static_cast<std::ptrdiff_t>(at));
+    at += d.size();
+  }
   return b;
+}
+
+Bytes CtaBlock(const std::vector<Descriptor>& descriptors) { return CtaBlock({}, descriptors); }
+
+Bytes HfEeodb(int count) { return {0xE2, 0x78, static_cast<std::uint8_t>(count)}; }
+
+Bytes HdmiVsdb(std::uint8_t image_size, bool latencies) {
+  // OUI, address 1.0.0.0, no deep colour, no TMDS limit, HDMI_Video_present
+  // (and both latency pairs, 0x28 each), then Image_Size in bits 4-3 and no
+  // HDMI VICs.
+  Bytes d = {0x60, 0x03, 0x0C, 0x00, 0x10, 0x00, 0x00, 0x00, static_cast<std::uint8_t>(latencies ? 0xE0 : 0x20)};
+  if (latencies) d.insert(d.end(), {0x28, 0x28, 0x28, 0x28});
+  d.push_back(static_cast<std::uint8_t>(image_size << 3));
+  d.push_back(0x00);
+  d[0] = static_cast<std::uint8_t>(0x60 | (d.size() - 1));
+  return d;
 }
 
 void AppendBlock(Bytes& edid, const Bytes& block) {

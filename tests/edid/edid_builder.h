@@ -33,8 +33,20 @@ void SetDescriptor(Bytes& edid, int index, const Descriptor& descriptor);
 // extension block holding the timings, with both checksums right.
 IdTiming DisplayIdTiming(int width, int height, int h_blank, int v_blank, int clock_units, bool preferred);
 Bytes DisplayIdBlock(const std::vector<IdTiming>& timings, bool type_vii);
-// A CTA-861 block with the descriptors from byte 4 on.
+// A DisplayID 1.3 or 2.0 extension block holding the data blocks (each
+// with its 3-byte header), with the section checksum right.
+Bytes DisplayIdBlockWith(const std::vector<Bytes>& data_blocks, bool version_2);
+// A Tiled Display Topology data block (tag 0x12, or 0x28 for DisplayID 2.0).
+Bytes TiledTopology(int columns, int rows, int column, int row, int tile_width, int tile_height, bool version_2);
+// A CTA-861 block with the data blocks (each with its header byte) from
+// byte 4 on, then the descriptors.
+Bytes CtaBlock(const std::vector<Bytes>& data_blocks, const std::vector<Descriptor>& descriptors);
 Bytes CtaBlock(const std::vector<Descriptor>& descriptors);
+// An HF-EEODB data block, and an HDMI vendor-specific data block whose
+// Image_Size field is `image_size` (1: the base size is only a ratio),
+// with or without the latency fields before it.
+Bytes HfEeodb(int count);
+Bytes HdmiVsdb(std::uint8_t image_size, bool latencies = false);
 
 // Appends a block and counts it in block 0; then fixes every checksum.
 void AppendBlock(Bytes& edid, const Bytes& block);

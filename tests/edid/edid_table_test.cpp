@@ -24,32 +24,47 @@ struct Expected {
   const char* serial;
   int year;
   int week;
-  const char* warning;  // a text every warning list must contain, or nullptr for none
+  const char* warning;  // the one warning, or nullptr for none
+  Resolution native;
+  NativeSource source;
 };
+
+constexpr NativeSource kDeclared = NativeSource::Declared;
 
 const Expected kTable[] = {
     {"samsung_syncmaster_2004.bin", "SAM", "Samsung", 226, "SyncMaster", 1280, 1024, 60.020,
-     ImageSize{338, 270}, "H4JX506664", 2004, 21, nullptr},
+     ImageSize{338, 270}, "H4JX506664", 2004, 21, nullptr, {1280, 1024}, kDeclared},
     // EDID 1.3 without the preferred-timing flag: its first timing is the
     // half-size mode, the panel's own is the larger second one.
     {"apple_cinema_hd_2007.bin", "APP", "Apple", 37409, "Cinema HD", 2560, 1600, 59.860,
-     ImageSize{641, 401}, "CY7361YPXMP", 2007, 36, nullptr},
+     ImageSize{641, 401}, "CY7361YPXMP", 2007, 36, nullptr, {2560, 1600}, NativeSource::Guessed},
     {"aoc_519w_analog_2009.bin", "AOC", "AOC", 5401, "519W", 1280, 720, 59.855, ImageSize{340, 270},
-     "I5395IA002609", 2009, 21, nullptr},
+     "I5395IA002609", 2009, 21, nullptr, {1280, 720}, kDeclared},
     {"boe_hb133wx1_laptop_2012.bin", "BOE", "BOE", 1503, std::nullopt, 1366, 768, 59.973,
-     ImageSize{293, 165}, "", 2012, 1, nullptr},
+     ImageSize{293, 165}, "", 2012, 1, nullptr, {1366, 768}, kDeclared},
     {"lg_tv_2014.bin", "GSM", "LG Electronics", 1, "LG TV", 1920, 1080, 60.000, ImageSize{1600, 900},
-     "16843009", 2014, 1, nullptr},
+     "16843009", 2014, 1, nullptr, {1920, 1080}, kDeclared},
     // 16 mm x 9 mm and no screen size: only an aspect ratio.
     {"philips_ftv_2015.bin", "PHL", "Philips", 0, "Philips FTV", 3840, 2160, 30.000, std::nullopt, "",
-     2015, 0, nullptr},
+     2015, 0, nullptr, {3840, 2160}, kDeclared},
     {"lg_mp59g_2016.bin", "GSM", "LG Electronics", 23349, "MP59G", 1920, 1080, 74.973,
-     ImageSize{480, 270}, "16843009", 2016, 11, nullptr},
+     ImageSize{480, 270}, "16843009", 2016, 11, nullptr, {1920, 1080}, kDeclared},
     {"dell_d1918h_2018.bin", "DEL", "Dell", 8197, "D1918H", 1366, 768, 59.790, ImageSize{410, 230},
-     "2C8FJ8255K5E", 2018, 6, nullptr},
+     "2C8FJ8255K5E", 2018, 6, nullptr, {1366, 768}, kDeclared},
     // Its DisplayID section checksum is wrong (the block checksum is right).
     {"csot_mne007za1_displayid_2022.bin", "CSO", "CSOT", 5142, std::nullopt, 2880, 1800, 60.001,
-     ImageSize{301, 188}, "", 2022, 0, "DisplayID section checksum is wrong in block 1"},
+     ImageSize{301, 188}, "", 2022, 0, "DisplayID section checksum is wrong in block 1", {2880, 1800}, kDeclared},
+    // EDID 1.4 without the native bit; the DisplayID timing marked preferred
+    // is the 3840 x 2160 that one cable carries; the panel is two tiles.
+    {"lg_ultrafine_5k_tiled_2020.bin", "GSM", "LG Electronics", 23412, "LG UltraFine", 3840, 2160, 59.999,
+     ImageSize{600, 340}, "010MXWEAQ305", 2020, 10, nullptr, {5120, 2880}, kDeclared},
+    {"samsung_odyssey_g70nc_eeodb_2022.bin", "SAM", "Samsung", 29459, "Odyssey G70NC", 3840, 2160, 60.000,
+     ImageSize{698, 392}, "H1AK500000", 2022, 8, nullptr, {3840, 2160}, kDeclared},
+    // The base block's 70 x 39 cm stays, but names no diagonal.
+    {"samsung_tv_sizes_disagree_2018.bin", "SAM", "Samsung", 3897, "SAMSUNG", 1920, 1080, 60.000,
+     ImageSize{700, 390}, "2048", 2018, 4,
+     "image size 1210 x 680 mm of detailed timing 1 in block 0 disagrees with the base block's 700 x 390 mm",
+     {1920, 1080}, kDeclared},
 };
 
 std::string Sample(const char* name) { return std::string(RW_EDID_SAMPLES) + "/corpus/" + name; }
@@ -80,7 +95,42 @@ TEST(EdidTable, EveryRealEdidGivesItsFields) {
     } else {
       EXPECT_TRUE(info.warnings.empty()) << info.warnings.front();
     }
+    EXPECT_EQ(info.native, e.native);
+    EXPECT_EQ(info.native_source, e.source);
+    EXPECT_EQ(info.sizes_disagree, e.warning && std::string(e.warning).find("disagrees") != std::string::npos);
   }
+}
+
+TEST(EdidTable, TiledPanel) {
+  const EdidInfo lg = ParseEdid(test::ReadBytes(Sample("lg_ultrafine_5k_tiled_2020.bin"))).value();
+  ASSERT_TRUE(lg.tiles);
+  EXPECT_EQ(*lg.tiles, (EdidTiles{2, 1, 0, 0, {2560, 2880}}));
+  // Five timings: two in block 0, two in the first DisplayID block, the
+  // tile's own in the second.
+  ASSERT_EQ(lg.timings.size(), 5u);
+  EXPECT_EQ(lg.timings[4].width, 2560);
+  EXPECT_EQ(lg.timings[4].block, 2);
+  // 5120 x 2880 on 600 x 340 mm: 27.15 inches, 216.36 pixels per inch.
+  EXPECT_NEAR(*PanelDiagonalInches(lg), 27.15, 0.01);
+  EXPECT_NEAR(*PanelPixelDensity(lg), 216.36, 0.01);
+}
+
+TEST(EdidTable, ExtensionCountFromHfEeodb) {
+  // Byte 126 says one extension; the HF-EEODB of block 1 says three, and
+  // three are there: the second CTA-861 block's timing is read.
+  const EdidInfo g70 = ParseEdid(test::ReadBytes(Sample("samsung_odyssey_g70nc_eeodb_2022.bin"))).value();
+  EXPECT_EQ(g70.extension_blocks, 3);
+  ASSERT_EQ(g70.timings.size(), 3u);
+  EXPECT_EQ(g70.timings[2].block, 3);
+  EXPECT_EQ(g70.timings[2].width, 2560);
+}
+
+TEST(EdidTable, SizesThatDisagreeGiveNoDiagonal) {
+  const EdidInfo tv = ParseEdid(test::ReadBytes(Sample("samsung_tv_sizes_disagree_2018.bin"))).value();
+  EXPECT_TRUE(tv.sizes_disagree);
+  EXPECT_EQ(tv.preferred->image_size, (ImageSize{1210, 680}));
+  EXPECT_FALSE(PanelDiagonalInches(tv));
+  EXPECT_FALSE(PanelPixelDensity(tv));
 }
 
 TEST(EdidTable, ExtensionTimingsAreRead) {

@@ -1,5 +1,6 @@
 // Writes malformed/: each file a real EDID of corpus/ (or a built one) with
-// one fault. Run by hand from the source folder; the outputs are committed.
+// one fault; and built/: EDIDs made for the end-to-end tests. Run by hand
+// from the source folder; the outputs are committed.
 //   edid_make_samples tests/edid
 
 #include "tests/edid/edid_builder.h"
@@ -20,6 +21,8 @@ int main(int argc, char** argv) {
   const Bytes dell = corpus("dell_d1918h_2018.bin");
   const Bytes samsung = corpus("samsung_syncmaster_2004.bin");
   const Bytes csot = corpus("csot_mne007za1_displayid_2022.bin");
+  const Bytes odyssey = corpus("samsung_odyssey_g70nc_eeodb_2022.bin");
+  const Bytes ultrafine = corpus("lg_ultrafine_5k_tiled_2020.bin");
   // A good EDID with one byte changed and its checksums made right again, so
   // that only the changed field is at fault.
   const auto patched = [&](const char* name, const Bytes& good, std::size_t offset, std::uint8_t value) {
@@ -98,5 +101,39 @@ int main(int argc, char** argv) {
   b.insert(b.end(), unknown.begin(), unknown.end());
   FixChecksums(b);
   out("unknown_extension", b);
+
+  // HF-EEODB: the count byte, the blocks present, the data block's length.
+  patched("eeodb_count_zero", odyssey, 128 + 6, 0);
+  patched("eeodb_fewer_than_present", odyssey, 128 + 6, 2);
+  out("eeodb_more_than_present", Bytes(odyssey.begin(), odyssey.begin() + 256));
+  patched("eeodb_past_data_blocks", odyssey, 128 + 2, 6);  // the data blocks end inside it
+  patched("cta_data_block_too_long", dell, 128 + 4, 0x5F);  // a video data block of 31 bytes
+
+  // An HDMI data block whose flags promise the image-size byte it lacks.
+  b = BaseBlock();
+  b[21] = 144;
+  b[22] = 81;
+  SetDescriptor(b, 0, DetailedTiming(3840, 2160, 560, 90, 59400, 1440, 810));
+  AppendBlock(b, CtaBlock({{0x69, 0x03, 0x0C, 0x00, 0x10, 0x00, 0x00, 0x00, 0xE0, 0x08}}, {}));
+  out("hdmi_image_size_cut", b);
+
+  // Tiled topology: too short, and a tile outside its panel. Only the block
+  // checksums are made right again.
+  patched("tiled_topology_short", ultrafine, 256 + 7, 8);
+  patched("tiled_location_outside", ultrafine, 256 + 10, 0x20);
+  b = samsung;
+  b[0x36 + 1] = 0x03;
+  patched("timing_clock_9mhz", b, 0x36, 0x84);  // 0x0384: 900 x 10 kHz
+
+  // The Odyssey's blocks 0 and 1 (byte 126: 1, HF-EEODB: 3) followed by
+  // DisplayID blocks with the modes above 60 Hz, as such monitors send them.
+  b = Bytes(odyssey.begin(), odyssey.begin() + 256);
+  for (const IdTiming& t : {DisplayIdTiming(3840, 2160, 80, 55, 125033, true),     // 144 Hz
+                            DisplayIdTiming(3840, 2160, 80, 62, 106628, false)}) {  // 120 Hz
+    const Bytes block = DisplayIdBlock({t}, false);
+    b.insert(b.end(), block.begin(), block.end());
+  }
+  FixChecksums(b);
+  WriteBytes(root + "/built/eeodb_displayid_144hz.bin", b);
   return 0;
 }

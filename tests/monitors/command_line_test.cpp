@@ -72,6 +72,36 @@ TEST(CommandLine, BadWindowOptions) {
   EXPECT_EQ(Parse({"--full-screen", "DP-1"}).error, "unexpected argument 'DP-1'");
 }
 
+TEST(CommandLine, PatternChoosesTheFirstImageByItsId) {
+  EXPECT_EQ(Parse({}).first_pattern, std::nullopt);
+  EXPECT_EQ(Parse({"--pattern", "vertical-lines"}).first_pattern, 0);
+  EXPECT_EQ(Parse({"--pattern=one-colour"}).first_pattern, 8);
+  EXPECT_EQ(Parse({"--pattern", "white", "--full-screen"}).first_pattern, 9);
+  const CommandLine chroma = Parse({"--full-screen", "--pattern", "chroma"});
+  EXPECT_EQ(chroma.first_pattern, 21);
+  EXPECT_TRUE(chroma.full_screen);
+  EXPECT_EQ(chroma.action, Action::Run);
+  EXPECT_EQ(Parse({"--pattern", "white", "--pattern", "gamma"}).first_pattern, 18);
+}
+
+TEST(CommandLine, UnknownPatternNamesEveryIdOnOneLine) {
+  for (const char* bad : {"Gamma", "9", "gamma ", "motion", "-", "--full-screen"}) {
+    const CommandLine line = Parse({"--pattern", bad});
+    EXPECT_EQ(line.error, std::string("unknown pattern '") + bad +
+                              "'; the patterns are vertical-lines, horizontal-lines, circles, rectangles, "
+                              "random-pixels, rainbow, small-text, colour-bars, one-colour, white, black, red, "
+                              "green, blue, grey, black-levels, white-levels, gradients, gamma, inversion, "
+                              "checkerboard, chroma")
+        << bad;
+    EXPECT_TRUE(line.error_lists_choices);
+    EXPECT_EQ(line.first_pattern, std::nullopt);
+  }
+  EXPECT_EQ(Parse({"--pattern"}).error, "option '--pattern' needs a value");
+  EXPECT_EQ(Parse({"--pattern="}).error, "option '--pattern' needs a value");
+  EXPECT_FALSE(Parse({"--pattern"}).error_lists_choices);
+  EXPECT_EQ(Parse({"--monitors", "--pattern", "gamma"}).error, "option '--pattern' does not go with '--monitors'");
+}
+
 TEST(MonitorChoice, ConnectorNameOrListIndex) {
   const std::vector<std::string> list = {"HDMI-A-1", "DP-1", "3"};
   EXPECT_EQ(ResolveMonitorName("DP-1", list), "DP-1");
@@ -88,7 +118,8 @@ TEST(MonitorChoice, ConnectorNameOrListIndex) {
 
 TEST(CommandLine, UsageNamesEveryOption) {
   const std::string usage = ProgramUsage();
-  for (const char* option : {"--monitors", "--json", "--monitor NAME", "--full-screen", "--help", "--version"}) {
+  for (const char* option : {"--monitors", "--json", "--monitor NAME", "--full-screen", "--pattern ID", "--help",
+                             "--version", "Backspace", "gamma (M)", "vertical-lines (0)", "chroma (U)"}) {
     EXPECT_NE(usage.find(option), std::string::npos) << option;
   }
 }

@@ -41,6 +41,100 @@ TEST(MonitorReport, NativeVerdicts) {
   EXPECT_EQ(RunsNative(none), std::nullopt);
 }
 
+MonitorRecord Running(const char* sample, int width, int height) {
+  MonitorRecord m = Dell(width, height);
+  m.edid = SampleEdid(sample);
+  return m;
+}
+
+TEST(MonitorReport, VerdictsSayHowSureTheyAre) {
+  // EDID 1.3 without the preferred bit: the largest timing is a guess.
+  EXPECT_EQ(NativeVerdict(Running("apple_cinema_hd_2007.bin", 2560, 1600)),
+            "probably native (the EDID names no native mode; guessed from its largest timing)");
+  EXPECT_EQ(NativeVerdict(Running("apple_cinema_hd_2007.bin", 1280, 800)),
+            "not native: the desktop runs 1280 x 800, the panel probably 2560 x 1600 (the EDID names no native "
+            "mode; guessed from its largest timing); line gratings will show scaling, not the monitor");
+  EXPECT_EQ(RunsNative(Running("apple_cinema_hd_2007.bin", 1280, 800)), false);
+
+  // EDID 1.4 without the native bit: no verdict.
+  MonitorRecord none = Dell(1366, 768);
+  none.edid->native.reset();
+  none.edid->native_source = NativeSource::None;
+  EXPECT_EQ(RunsNative(none), std::nullopt);
+  EXPECT_EQ(NativeVerdict(none), "unknown: the EDID declares no native format");
+
+  // A tiled panel: one tile, or the whole panel, is native; 3840 x 2160 is not.
+  EXPECT_EQ(NativeVerdict(Running("lg_ultrafine_5k_tiled_2020.bin", 5120, 2880)), "native");
+  EXPECT_EQ(NativeVerdict(Running("lg_ultrafine_5k_tiled_2020.bin", 2560, 2880)), "native");
+  EXPECT_EQ(NativeVerdict(Running("lg_ultrafine_5k_tiled_2020.bin", 3840, 2160)),
+            "not native: the desktop runs 3840 x 2160 on a 5120 x 2880 panel; line gratings will show scaling, "
+            "not the monitor");
+}
+
+TEST(MonitorReport, TiledAndContradictoryTextLines) {
+  const std::string tiled = MonitorsText({Running("lg_ultrafine_5k_tiled_2020.bin", 5120, 2880)});
+  EXPECT_NE(tiled.find("  Image size:     600 x 340 mm, 27.2 inches diagonal\n"
+                       "  Preferred mode: 3840 x 2160, 59.999 Hz\n"
+                       "  Native mode:    5120 x 2880\n"
+                       "  Tiles:          2 x 1 tiles of 2560 x 2880, this connector's at column 0, row 0\n"
+                       "  Pixel density:  216.4 pixels per inch\n"),
+            std::string::npos)
+      << tiled;
+  const std::string tv = MonitorsText({Running("samsung_tv_sizes_disagree_2018.bin", 1920, 1080)});
+  EXPECT_NE(tv.find("  Image size:     700 x 390 mm, no diagonal: the EDID's sizes disagree\n"), std::string::npos)
+      << tv;
+  EXPECT_NE(tv.find("  Pixel density:  unknown\n"), std::string::npos);
+  EXPECT_NE(tv.find("  EDID warning:   image size 1210 x 680 mm of detailed timing 1 in block 0 disagrees with the "
+                    "base block's 700 x 390 mm\n"),
+            std::string::npos);
+  const std::string apple = MonitorsText({Running("apple_cinema_hd_2007.bin", 2560, 1600)});
+  EXPECT_NE(apple.find("  Native mode:    2560 x 1600 (guessed from the largest timing)\n"), std::string::npos)
+      << apple;
+}
+
+QJsonObject JsonOf(const MonitorRecord& m) {
+  return QJsonDocument::fromJson(QByteArray::fromStdString(MonitorsJson({m}))).array()[0].toObject();
+}
+
+TEST(MonitorReport, JsonNativeFields) {
+  const QJsonObject tiled = JsonOf(Running("lg_ultrafine_5k_tiled_2020.bin", 5120, 2880));
+  EXPECT_TRUE(tiled["native"].toBool());
+  const QJsonObject e = tiled["edid"].toObject();
+  EXPECT_EQ(e["preferred_width"].toInt(), 3840);
+  EXPECT_EQ(e["native_width"].toInt(), 5120);
+  EXPECT_EQ(e["native_height"].toInt(), 2880);
+  EXPECT_EQ(e["native_source"].toString(), u"declared");
+  const QJsonObject tiles = e["tiles"].toObject();
+  EXPECT_EQ(tiles["columns"].toInt(), 2);
+  EXPECT_EQ(tiles["rows"].toInt(), 1);
+  EXPECT_EQ(tiles["column"].toInt(), 0);
+  EXPECT_EQ(tiles["row"].toInt(), 0);
+  EXPECT_DOUBLE_EQ(e["diagonal_inches"].toDouble(), 27.2);
+  EXPECT_DOUBLE_EQ(e["pixel_density_ppi"].toDouble(), 216.4);
+
+  const QJsonObject apple = JsonOf(Running("apple_cinema_hd_2007.bin", 1280, 800));
+  EXPECT_FALSE(apple["native"].toBool());
+  EXPECT_FALSE(apple["native"].isNull());
+  EXPECT_EQ(apple["edid"].toObject()["native_source"].toString(), u"guessed");
+  EXPECT_TRUE(apple["edid"].toObject()["tiles"].isNull());
+
+  const QJsonObject tv = JsonOf(Running("samsung_tv_sizes_disagree_2018.bin", 1920, 1080));
+  EXPECT_EQ(tv["edid"].toObject()["image_width_mm"].toInt(), 700);
+  EXPECT_TRUE(tv["edid"].toObject()["diagonal_inches"].isNull());
+  EXPECT_TRUE(tv["edid"].toObject()["pixel_density_ppi"].isNull());
+
+  MonitorRecord none = Dell(1366, 768);
+  none.edid->native.reset();
+  none.edid->native_source = NativeSource::None;
+  const QJsonObject no_native = JsonOf(none);
+  EXPECT_TRUE(no_native["native"].isNull());
+  EXPECT_TRUE(no_native["edid"].toObject()["native_width"].isNull());
+  EXPECT_TRUE(no_native["edid"].toObject()["native_height"].isNull());
+  EXPECT_TRUE(no_native["edid"].toObject()["native_source"].isNull());
+  EXPECT_TRUE(no_native["edid"].toObject()["pixel_density_ppi"].isNull());
+  EXPECT_EQ(no_native["edid"].toObject()["preferred_width"].toInt(), 1366);
+}
+
 TEST(MonitorReport, PixelDensityFromTheDiagonal) {
   // 1366 x 768 on 410 x 230 mm: 18.5 inches, 84.7 pixels per inch.
   EXPECT_NEAR(*PixelDensity(*Dell(1, 1).edid), 84.67, 0.01);
@@ -69,7 +163,8 @@ TEST(MonitorReport, TextBlock) {
             "  Model name:     D1918H\n"
             "  Year:           2018\n"
             "  Image size:     410 x 230 mm, 18.5 inches diagonal\n"
-            "  Native mode:    1366 x 768, 59.790 Hz\n"
+            "  Preferred mode: 1366 x 768, 59.790 Hz\n"
+            "  Native mode:    1366 x 768\n"
             "  Pixel density:  84.7 pixels per inch\n"
             "  Verdict:        native\n"
             "\n"
@@ -83,7 +178,8 @@ TEST(MonitorReport, TextBlock) {
             "  Model name:     Philips FTV\n"
             "  Year:           2015\n"
             "  Image size:     unknown\n"
-            "  Native mode:    3840 x 2160, 30.000 Hz\n"
+            "  Preferred mode: 3840 x 2160, 30.000 Hz\n"
+            "  Native mode:    3840 x 2160\n"
             "  Pixel density:  unknown\n"
             "  Verdict:        not native: the desktop runs 1280 x 720 on a 3840 x 2160 panel; line "
             "gratings will show scaling, not the monitor\n"

@@ -1,5 +1,6 @@
 #include "patterns/patterns.h"
 #include "patterns/redraw.h"
+#include "patterns/series.h"
 #include "platform/base/random.h"
 #include "platform/raster/drawing.h"
 #include "platform/raster/image_store.h"
@@ -54,7 +55,7 @@ TEST(Redraw, EveryPatternMatchesTheLiteralRepaint) {
 TEST(Redraw, NoSessionOrNoPatternPaintsNothing) {
   MakeArea(8, 8);
   MonochromeMode = 1;
-  EXPECT_EQ(RedrawPattern(9), 0);
+  EXPECT_EQ(RedrawPattern(static_cast<std::int64_t>(TestSeries().size())), 0);
   EXPECT_EQ(RedrawPattern(-1), 0);
   EXPECT_EQ(MonochromeMode, 0);
   EXPECT_EQ(ImageHandle(0)->pixel(3, 3), 0xFFFFFFFFu);
@@ -69,6 +70,45 @@ TEST(Redraw, NoSessionOrNoPatternPaintsNothing) {
   EXPECT_EQ(RedrawPattern(3), 0);
   EXPECT_EQ(ImageHandle(0)->pixel(0, 0), 0xFFFFFFFFu);
   EXPECT_EQ(RepaintWheelArea(), 0);
+}
+
+TEST(Series, IdsKeysAndNumbers) {
+  const auto series = TestSeries();
+  ASSERT_EQ(series.size(), 22u);
+  const char* const ids[22] = {"vertical-lines", "horizontal-lines", "circles", "rectangles", "random-pixels",
+                               "rainbow", "small-text", "colour-bars", "one-colour", "white", "black", "red",
+                               "green", "blue", "grey", "black-levels", "white-levels", "gradients", "gamma",
+                               "inversion", "checkerboard", "chroma"};
+  for (std::int64_t k = 0; k < 22; ++k) {
+    EXPECT_EQ(series[k].id, ids[k]);
+    EXPECT_EQ(SeriesNumberOf(ids[k]), k);
+    EXPECT_EQ(SeriesImageAt(k), &series[k]);
+    // The nine keep their digits; the others have distinct capitals.
+    if (k < kBasicPatterns) {
+      EXPECT_EQ(series[k].key, '0' + k);
+    } else {
+      EXPECT_TRUE(series[k].key >= 'A' && series[k].key <= 'Z') << k;
+      for (std::int64_t j = kBasicPatterns; j < k; ++j) EXPECT_NE(series[j].key, series[k].key) << j << " " << k;
+    }
+  }
+  for (const char* unknown : {"", "Gamma", "gamma ", "9", "white-level", "motion"}) {
+    EXPECT_EQ(SeriesNumberOf(unknown), std::nullopt) << unknown;
+  }
+  EXPECT_EQ(SeriesImageAt(22), nullptr);
+  EXPECT_EQ(SeriesImageAt(-1), nullptr);
+  EXPECT_EQ(SeriesIdList().substr(0, 32), "vertical-lines, horizontal-lines");
+  // The help's list: every image with its key, lines of at most 78.
+  const std::string keys = SeriesKeyList();
+  for (const SeriesImage& image : series) {
+    EXPECT_NE(keys.find(std::string(image.id) + " (" + static_cast<char>(image.key) + ")"), std::string::npos);
+  }
+  std::size_t line_start = 0;
+  for (std::size_t end = keys.find('\n'); end != std::string::npos; end = keys.find('\n', line_start)) {
+    EXPECT_LE(end - line_start, 78u);
+    EXPECT_EQ(keys.compare(line_start, 2, "  "), 0);
+    line_start = end + 1;
+  }
+  EXPECT_EQ(line_start, keys.size());
 }
 
 TEST(Redraw, AreaSmallerThanTheImageFallsBackToTheLiteralShapes) {

@@ -93,6 +93,23 @@ TEST_F(RenderTool, FullScreenDrawsTheWholeDesktop) {
   EXPECT_EQ(QImage(Path("tiny.png")).size(), QSize(6, 60));
 }
 
+TEST_F(RenderTool, ImagesByIdTheNineAlsoByNumber) {
+  ASSERT_EQ(Render("--desktop 300x200 0 " + Out("number.png"), dir_.path()).exit_code, 0);
+  ASSERT_EQ(Render("--desktop 300x200 vertical-lines " + Out("id.png"), dir_.path()).exit_code, 0);
+  EXPECT_EQ(Digest(Path("number.png")), Digest(Path("id.png")));
+  const RunResult gamma = Render("--full-screen --desktop 340x200 gamma " + Out("gamma.png"), dir_.path());
+  ASSERT_EQ(gamma.exit_code, 0) << gamma.stderr_text;
+  EXPECT_EQ(gamma.stderr_text, "");
+  const QImage image(Path("gamma.png"));
+  EXPECT_EQ(image.size(), QSize(340, 200));
+  EXPECT_EQ(image.pixel(0, 0), qRgb(0, 0, 0));
+  EXPECT_EQ(image.pixel(0, 41), qRgb(255, 255, 255));
+  EXPECT_EQ(image.pixel(10, 100), qRgb(128, 128, 128));  // the patch of gamma 1.0
+  EXPECT_EQ(image.pixel(330, 100), qRgb(195, 195, 195));  // and of 2.6
+  ASSERT_EQ(Render("--desktop 300x200 chroma " + Out("chroma.png"), dir_.path()).exit_code, 0);
+  EXPECT_EQ(QImage(Path("chroma.png")).size(), QSize(294, 134));
+}
+
 TEST_F(RenderTool, SameSeedSameFileOtherSeedOtherFile) {
   for (const char* pattern : {"2", "3", "4"}) {
     ASSERT_EQ(Render(std::string("--desktop 300x200 --seed 0x2A ") + pattern + " " + Out("a.png"), dir_.path()).exit_code, 0);
@@ -124,13 +141,17 @@ TEST_F(RenderTool, BadArgumentsExitWithTwoAndNameTheArgument) {
                        "--seed -1 0 x.png",
                        "--wheel 1540 8 x.png",
                        "--frobnicate 0 x.png",
-                       "0 x.png --seed"};
+                       "0 x.png --seed",
+                       "Gamma x.png",
+                       "motion x.png",
+                       "22 x.png"};
   for (const char* arguments : bad) {
     const RunResult run = Render(arguments, dir_.path());
     EXPECT_EQ(run.exit_code, 2) << arguments;
     EXPECT_EQ(std::count(run.stderr_text.begin(), run.stderr_text.end(), '\n'), 1) << arguments << ": " << run.stderr_text;
   }
   EXPECT_NE(Render("--dpi abc 0 x.png", dir_.path()).stderr_text.find("abc"), std::string::npos);
+  EXPECT_NE(Render("motion x.png", dir_.path()).stderr_text.find("one-colour, white, black"), std::string::npos);
   EXPECT_TRUE(QDir(dir_.path()).entryList(QDir::Files).isEmpty());
 }
 

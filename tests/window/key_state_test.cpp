@@ -37,8 +37,9 @@ TEST_F(KeyState, FollowsPressesAndReleasesOfSpaceAndTheMainDigits) {
 
   // Keypad digits and other keys do not count.
   SendKey(window, QEvent::KeyPress, Qt::Key_8, Qt::KeypadModifier);
-  SendKey(window, QEvent::KeyPress, Qt::Key_A);
   SendKey(window, QEvent::KeyPress, Qt::Key_Percent);
+  SendKey(window, QEvent::KeyPress, Qt::Key_Delete);
+  SendKey(window, QEvent::KeyPress, Qt::Key_Adiaeresis);
   EXPECT_TRUE(KeysDown().empty());
 
   SendKey(window, QEvent::KeyPress, Qt::Key_0);
@@ -46,6 +47,24 @@ TEST_F(KeyState, FollowsPressesAndReleasesOfSpaceAndTheMainDigits) {
   EXPECT_EQ(KeysDown(), (std::vector<std::int64_t>{0x30, 0x39}));
   EXPECT_FALSE(KeyIsDown(-1));
   EXPECT_FALSE(KeyIsDown(0x130));
+}
+
+TEST_F(KeyState, FollowsBackspaceAndTheLettersUnderTheirCapitals) {
+  ForgetTrackedKeys();
+  Open(0);
+  QWindow* window = Native(0);
+  SendKey(window, QEvent::KeyPress, Qt::Key_A);
+  SendKey(window, QEvent::KeyPress, Qt::Key_Backspace);
+  SendKey(window, QEvent::KeyPress, Qt::Key_Z, Qt::ShiftModifier);
+  SendKey(window, QEvent::KeyPress, Qt::Key_M);
+  EXPECT_EQ(KeysDown(), (std::vector<std::int64_t>{0x08, 0x41, 0x4D, 0x5A}));
+  SendKey(window, QEvent::KeyRelease, Qt::Key_M);
+  SendKey(window, QEvent::KeyRelease, Qt::Key_Backspace);
+  EXPECT_EQ(KeysDown(), (std::vector<std::int64_t>{0x41, 0x5A}));
+  EXPECT_FALSE(KeyIsDown(0x61));  // small letters have no codes of their own
+  SendKey(window, QEvent::KeyRelease, Qt::Key_A);
+  SendKey(window, QEvent::KeyRelease, Qt::Key_Z);
+  EXPECT_TRUE(KeysDown().empty());
 }
 
 TEST_F(KeyState, LosingTheKeyboardForgetsWhatWasHeld) {
