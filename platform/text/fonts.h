@@ -43,6 +43,14 @@ void SetTextBackground(Colour colour);
 std::int64_t DrawText(std::int64_t x, std::int64_t y, const Text& text);
 std::int64_t DrawText(std::int64_t x, std::int64_t y, const Text& text, Colour colour);
 
+// How far DrawText would advance for `text` in the current session's font,
+// in pixels; 0 without a session.
+std::int64_t TextWidth(const Text& text);
+
+// The height of a text cell in the current session's font (ascent and
+// descent), in pixels; 0 without a session.
+std::int64_t TextCellHeight();
+
 // Releases every font (the platform shutdown calls it).
 void ReleaseAllFonts();
 

@@ -100,4 +100,19 @@ std::int64_t DrawText(std::int64_t x, std::int64_t y, const Text& text, Colour c
   return x + width_px;
 }
 
+std::int64_t TextWidth(const Text& text) {
+  DrawingSession* session = CurrentSession();
+  if (!session) return 0;
+  PrepareTextStrip(*session);
+  return QFontMetrics(session->font).horizontalAdvance(text);
+}
+
+std::int64_t TextCellHeight() {
+  DrawingSession* session = CurrentSession();
+  if (!session) return 0;
+  PrepareTextStrip(*session);
+  const QFontMetrics metrics(session->font);
+  return metrics.ascent() + metrics.descent();
+}
+
 }  // namespace rw

@@ -2,6 +2,7 @@
 
 #include "platform/window/events.h"
 #include "platform/window/events_queue.h"
+#include "platform/window/key_presses.h"
 #include "platform/window/key_state.h"
 #include "platform/window/window_table.h"
 
@@ -114,7 +115,12 @@ class InputTranslator : public QObject {
 
   static void Translate(const QEvent& event, std::int64_t window) {
     switch (event.type()) {
-      case QEvent::KeyPress: QueueRawEvent(KeyDownMessage, window, 0); break;
+      case QEvent::KeyPress: {
+        const auto& key = static_cast<const QKeyEvent&>(event);
+        NoteKeyPress({key.key(), key.modifiers(), key.text(), key.isAutoRepeat()});
+        QueueRawEvent(KeyDownMessage, window, 0);
+        break;
+      }
       case QEvent::KeyRelease: QueueRawEvent(KeyUpMessage, window, 0); break;
       case QEvent::Wheel: QueueWheel(static_cast<const QWheelEvent&>(event), window); break;
       default: QueueMouse(static_cast<const QMouseEvent&>(event), window); break;

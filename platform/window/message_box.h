@@ -15,4 +15,10 @@ inline constexpr std::int64_t kOkButton = 1;
 // an application. `flags` 0 is the only kind the program uses.
 std::int64_t ShowMessage(const Text& title, const Text& text, std::int64_t flags);
 
+// A modal box like ShowMessage's with a warning icon and two buttons,
+// "Erneut versuchen" (the default, Enter) and "Abbrechen" (Escape). True
+// when the first closed it; false for the second, a close request or no
+// application.
+bool AskToRetry(const Text& title, const Text& text);
+
 }  // namespace rw
