@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/frames/frame_statistics.h"
+#include "report/motion_figures.h"
+
+namespace rw {
+
+// The report's figures of a motion run: its counts and the mode's nominal
+// refresh rate (0 when unknown).
+MotionFigures MotionFiguresOf(const FrameCounts& counts, double nominal_hz);
+
+}  // namespace rw
