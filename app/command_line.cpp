@@ -21,7 +21,7 @@ void SetAction(CommandLine& line, Action action) {
   if (line.action == Action::Run) line.action = action;
 }
 
-constexpr std::array<OptionEntry, 7> kOptions = {{
+constexpr std::array<OptionEntry, 10> kOptions = {{
     {"--help", false, [](CommandLine& l, const std::string&) { l.action = Action::Help; }},
     {"--version", false, [](CommandLine& l, const std::string&) { l.action = Action::Version; }},
     {"--monitors", false, [](CommandLine& l, const std::string&) { SetAction(l, Action::Monitors); }},
@@ -29,6 +29,9 @@ constexpr std::array<OptionEntry, 7> kOptions = {{
     {"--monitor", true, [](CommandLine& l, const std::string& v) { l.monitor = v; }},
     {"--full-screen", false, [](CommandLine& l, const std::string&) { l.full_screen = true; }},
     {"--pattern", true, [](CommandLine& l, const std::string& v) { l.pattern = v; }},
+    {"--check", false, [](CommandLine& l, const std::string&) { l.check = true; }},
+    {"--report", true, [](CommandLine& l, const std::string& v) { l.report = v; }},
+    {"--operator", true, [](CommandLine& l, const std::string& v) { l.operator_name = v; }},
 }};
 
 const OptionEntry* FindOption(std::string_view name) {
@@ -86,6 +89,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   if (line.action == Action::Monitors && !line.pattern.empty()) {
     return Failure("option '--pattern' does not go with '--monitors'");
   }
+  if (line.action == Action::Monitors && line.check) return Failure("option '--check' does not go with '--monitors'");
+  if (!line.report.empty() && !line.check) return Failure("option '--report' needs '--check'");
+  if (!line.operator_name.empty() && !line.check) return Failure("option '--operator' needs '--check'");
+  if (line.check && !line.pattern.empty()) return Failure("option '--pattern' does not go with '--check'");
   if (!line.pattern.empty()) {
     line.first_pattern = SeriesNumberOf(line.pattern);
     if (!line.first_pattern) {
@@ -118,6 +125,16 @@ std::string ProgramUsage() {
          "                  program. All test images are available, as with --pattern\n"
          "  --pattern ID    start with test image ID and make all of them available,\n"
          "                  in the window or with --full-screen (ids and keys below)\n"
+         "  --check         a guided check in full screen: the test images one after\n"
+         "                  another, each with a question in a strip at its top or\n"
+         "                  bottom edge; the answers, readings, notes and the\n"
+         "                  monitor's identity go into a report (HTML and JSON)\n"
+         "  --report FILE   with --check: write the report to FILE and the JSON to\n"
+         "                  FILE with the extension .json; without it both go into\n"
+         "                  $XDG_DATA_HOME/rasterwacht/reports (~/.local/share/...),\n"
+         "                  named by date, time, maker, model and serial number. An\n"
+         "                  existing file is never replaced: -2, -3, ... is added\n"
+         "  --operator NAME with --check: name the person checking in the report\n"
          "  --help          show this help and exit\n"
          "  --version       show the version and exit\n"
          "\n"
@@ -126,11 +143,22 @@ std::string ProgramUsage() {
          "others. Test images by ID (key):\n") +
          SeriesKeyList() +
          "\n"
+         "Keys of --check: J the image is in order, N it shows a fault (then type an\n"
+         "optional note, Enter ends it), SPACE go on without an answer, Backspace back\n"
+         "one step, H hide or show the strip, Escape end the check early. The black\n"
+         "levels, white levels and gamma steps take a reading typed as digits: the\n"
+         "first visible square (1 to 32), the last distinguishable one (223 to 254),\n"
+         "the column whose patch matches (1,0 to 2,6). The last screen sums up the\n"
+         "answers and names the report; any key ends the program. If the report\n"
+         "cannot be written, a box offers to try again; giving up prints the JSON on\n"
+         "standard output.\n"
+         "\n"
          "The EDIDs come from the X server (RandR) and from the kernel's connectors in\n"
          "/sys/class/drm, or the folder that RASTERWACHT_DRM_DIR names.\n"
          "\n"
-         "Exit status: 0 on success, 1 if no display or monitor is found, 2 for a bad\n"
-         "argument or an unknown monitor.\n";
+         "Exit status: 0 on success (also after a check whose report could not be\n"
+         "written), 1 if no display or monitor is found, 2 for a bad argument or an\n"
+         "unknown monitor.\n";
 }
 
 }  // namespace rw

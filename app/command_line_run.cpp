@@ -65,7 +65,8 @@ std::optional<int> RunCommandLine(int& argc, char** argv) {
     case CommandLine::Action::Monitors:
       return ListMonitors(line.json, argc, argv);
     case CommandLine::Action::Run:
-      SetMainWindowOptions({line.monitor, line.full_screen, line.first_pattern});
+      SetMainWindowOptions({line.monitor, line.full_screen || line.check, line.first_pattern,
+                            line.check ? std::optional(CheckOptions{line.report, line.operator_name}) : std::nullopt});
       break;
   }
   return std::nullopt;

@@ -1,3 +1,4 @@
+#include "app/check_program.h"
 #include "app/command_line_run.h"
 #include "app/event_loop.h"
 #include "app/startup.h"
@@ -18,6 +19,10 @@ int main(int argc, char** argv) {
   if (!rw::DisplayAvailable()) return 0;
   rw::StartPlatform(argc, argv);
   rw::StartProgram();
-  rw::RunEventLoop();
+  if (rw::CheckWasAsked()) {
+    rw::RunCheckProgram();
+  } else {
+    rw::RunEventLoop();
+  }
   rw::EndProgram();
 }

@@ -7,6 +7,12 @@
 
 namespace rw {
 
+// What --check asks for besides the full-screen window.
+struct CheckOptions {
+  std::string report;         // the report's HTML file; empty: the default folder
+  std::string operator_name;  // empty: nobody named
+};
+
 // How the command line shapes the main window. The defaults are the
 // program without arguments: the primary monitor, a framed window at the
 // desktop's top-left.
@@ -14,6 +20,7 @@ struct MainWindowOptions {
   std::string monitor;  // connector name or index in the monitor list; empty: the primary
   bool full_screen = false;
   std::optional<std::int64_t> first_pattern;  // --pattern: the image shown first
+  std::optional<CheckOptions> check;          // --check (which also sets full_screen)
 };
 
 void SetMainWindowOptions(MainWindowOptions options);

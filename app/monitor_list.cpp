@@ -13,13 +13,18 @@ std::vector<MonitorRecord> MonitorRecordsFrom(const std::vector<ScreenReport>& s
     MonitorRecord r;
     static_cast<MonitorPlacement&>(r) = s;
     r.connector = s.identity.connector;
-    Parsed<EdidInfo> edid = ParseEdid(s.edid);
+    const std::vector<std::uint8_t>* bytes = &s.edid;
+    Parsed<EdidInfo> edid = ParseEdid(*bytes);
     if (!edid.ok()) {
       if (const int k = MatchDrmConnector(connectors, s.identity); k >= 0) {
-        edid = ParseEdid(connectors[static_cast<std::size_t>(k)].edid);
+        bytes = &connectors[static_cast<std::size_t>(k)].edid;
+        edid = ParseEdid(*bytes);
       }
     }
-    if (edid.ok()) r.edid = std::move(edid.value());
+    if (edid.ok()) {
+      r.edid = std::move(edid.value());
+      r.edid_bytes = *bytes;
+    }
     records.push_back(std::move(r));
   }
   // A desktop where none is marked primary (X11 without a primary output)

@@ -2,6 +2,7 @@
 
 #include "info/edid/edid_info.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,6 +25,7 @@ struct MonitorPlacement {
 struct MonitorRecord : MonitorPlacement {
   std::string connector;  // as the window system names it
   std::optional<EdidInfo> edid;
+  std::vector<std::uint8_t> edid_bytes;  // the EDID that edid was read from
 };
 
 // Whether the desktop runs the panel's native resolution (either way

@@ -102,6 +102,35 @@ TEST(CommandLine, UnknownPatternNamesEveryIdOnOneLine) {
   EXPECT_EQ(Parse({"--monitors", "--pattern", "gamma"}).error, "option '--pattern' does not go with '--monitors'");
 }
 
+TEST(CommandLine, CheckWithItsReportAndOperator) {
+  const CommandLine plain = Parse({"--check"});
+  EXPECT_EQ(plain.action, Action::Run);
+  EXPECT_TRUE(plain.check);
+  EXPECT_TRUE(plain.report.empty());
+  EXPECT_TRUE(plain.operator_name.empty());
+  EXPECT_FALSE(Parse({}).check);
+  const CommandLine full = Parse({"--monitor", "DP-1", "--check", "--report", "R.html", "--operator=Anna B."});
+  EXPECT_TRUE(full.error.empty()) << full.error;
+  EXPECT_TRUE(full.check);
+  EXPECT_EQ(full.monitor, "DP-1");
+  EXPECT_EQ(full.report, "R.html");
+  EXPECT_EQ(full.operator_name, "Anna B.");
+  EXPECT_TRUE(Parse({"--check", "--full-screen"}).error.empty());
+  EXPECT_EQ(Parse({"--check", "--help"}).action, Action::Help);
+}
+
+TEST(CommandLine, BadCheckOptions) {
+  EXPECT_EQ(Parse({"--check=yes"}).error, "option '--check' takes no value");
+  EXPECT_EQ(Parse({"--check", "--report"}).error, "option '--report' needs a value");
+  EXPECT_EQ(Parse({"--check", "--report="}).error, "option '--report' needs a value");
+  EXPECT_EQ(Parse({"--check", "--operator", ""}).error, "option '--operator' needs a value");
+  EXPECT_EQ(Parse({"--report", "R.html"}).error, "option '--report' needs '--check'");
+  EXPECT_EQ(Parse({"--operator", "Anna"}).error, "option '--operator' needs '--check'");
+  EXPECT_EQ(Parse({"--check", "--monitors"}).error, "option '--check' does not go with '--monitors'");
+  EXPECT_EQ(Parse({"--check", "--pattern", "gamma"}).error, "option '--pattern' does not go with '--check'");
+  EXPECT_EQ(Parse({"--check", "R.html"}).error, "unexpected argument 'R.html'");
+}
+
 TEST(MonitorChoice, ConnectorNameOrListIndex) {
   const std::vector<std::string> list = {"HDMI-A-1", "DP-1", "3"};
   EXPECT_EQ(ResolveMonitorName("DP-1", list), "DP-1");
@@ -119,7 +148,9 @@ TEST(MonitorChoice, ConnectorNameOrListIndex) {
 TEST(CommandLine, UsageNamesEveryOption) {
   const std::string usage = ProgramUsage();
   for (const char* option : {"--monitors", "--json", "--monitor NAME", "--full-screen", "--pattern ID", "--help",
-                             "--version", "Backspace", "gamma (M)", "vertical-lines (0)", "chroma (U)"}) {
+                             "--version", "Backspace", "gamma (M)", "vertical-lines (0)", "chroma (U)", "--check",
+                             "--report FILE", "--operator NAME", "$XDG_DATA_HOME/rasterwacht/reports",
+                             "1 to 32", "223 to 254", "1,0 to 2,6", "standard output"}) {
     EXPECT_NE(usage.find(option), std::string::npos) << option;
   }
 }

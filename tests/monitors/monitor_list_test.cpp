@@ -39,8 +39,13 @@ TEST(MonitorList, PrimaryFirstAndEdidsFromWhereTheyAre) {
   EXPECT_EQ(list[1].edid->manufacturer_id, "DEL");
   EXPECT_EQ(list[2].connector, "HDMI-A-1");
   EXPECT_EQ(list[2].edid->name, "LG TV");
+  // The bytes each EDID was read from, for the check's report.
+  EXPECT_EQ(list[0].edid_bytes, screens[2].edid);
+  EXPECT_EQ(list[1].edid_bytes, drm[0].edid);
+  EXPECT_EQ(list[2].edid_bytes, drm[1].edid);
   EXPECT_EQ(list[3].connector, "VGA-1");
   EXPECT_FALSE(list[3].edid);
+  EXPECT_TRUE(list[3].edid_bytes.empty());
   EXPECT_FALSE(RunsNative(list[3]).has_value());
 }
 
