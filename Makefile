@@ -9,7 +9,8 @@ PREFIX ?= /usr/local
 # Build, test and run-time packages of Debian 12: the packaging tests check
 # the installed files and the Debian package with desktop-file-utils to
 # groff-base; the Wayland tests run a headless sway with grim and wtype;
-# the full-screen tests also run under openbox.
+# the full-screen tests also run under openbox; the check's reports are read
+# with an HTML parser (python3-html5lib) and rendered by headless chromium.
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-wayland libx11-dev \
             fonts-liberation2 libgtest-dev libgmock-dev libbenchmark-dev \
             xvfb xauth xdotool x11-apps x11-xserver-utils imagemagick \
@@ -17,7 +18,7 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-wayland libx11-dev \
             openbox mutter dbus-daemon x11-utils \
             qt6-svg-dev desktop-file-utils appstream dpkg-dev file groff-base \
             qt6-base-private-dev libwayland-dev wayland-protocols \
-            sway grim wtype python3 openbox
+            sway grim wtype python3 openbox python3-html5lib chromium
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
