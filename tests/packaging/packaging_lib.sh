@@ -58,12 +58,19 @@ check_desktop_integration() {
   [ -x "$prefix/bin/${exec%% *}" ] || fail "$entry: Exec=$exec is not an installed program"
   [ -n "$(desktop_key "$entry" StartupWMClass)" ] || fail "$entry: no StartupWMClass"
 
-  # The full-screen test is an action of the entry, and the metainfo names it.
-  [ "$(desktop_key "$entry" Actions)" = "Vollbild-Test;" ] || fail "$entry: Actions= is not Vollbild-Test;"
-  local action_exec
+  # The full-screen test and the check are actions of the entry, and the
+  # metainfo names them.
+  [ "$(desktop_key "$entry" Actions)" = "Vollbild-Test;Monitor-pruefen;" ] ||
+    fail "$entry: Actions= is not Vollbild-Test;Monitor-pruefen;"
+  local action_exec action_name
   action_exec=$(sed -n '/^\[Desktop Action Vollbild-Test\]/,/^\[/s/^Exec=//p' "$entry")
   [ "$action_exec" = "rasterwacht --full-screen" ] || fail "$entry: the Vollbild-Test action runs '$action_exec'"
+  action_exec=$(sed -n '/^\[Desktop Action Monitor-pruefen\]/,/^\[/s/^Exec=//p' "$entry")
+  action_name=$(sed -n '/^\[Desktop Action Monitor-pruefen\]/,/^\[/s/^Name=//p' "$entry")
+  [ "$action_exec" = "rasterwacht --check" ] || fail "$entry: the Monitor-pruefen action runs '$action_exec'"
+  [ "$action_name" = "Monitor prüfen" ] || fail "$entry: the Monitor-pruefen action is named '$action_name'"
   grep -q 'Vollbild-Test' "$metainfo" || fail "$metainfo: no word of the Vollbild-Test"
+  grep -q 'rasterwacht --check' "$metainfo" || fail "$metainfo: no word of the check"
 }
 
 # check_man_pages PREFIX RENDERER: both pages format without a warning, and
@@ -86,7 +93,7 @@ check_man_pages() {
     grep -q "^\.SH $section" "$work/render.1" || fail "rasterwacht-render.1 has no $section section"
   done
   zcat "$prefix/share/man/man1/rasterwacht.1.gz" >"$work/program.1"
-  for section in KEYS MENU "INFORMATION PAGE"; do
+  for section in KEYS MENU "INFORMATION PAGE" CHECK; do
     grep -q "^\.SH $section" "$work/program.1" || fail "rasterwacht.1 has no $section section"
   done
 }
