@@ -1,5 +1,6 @@
 #include "check/check_run.h"
 
+#include "check/check_rescue.h"
 #include "check/check_screen.h"
 #include "check/check_session.h"
 #include "patterns/series.h"
@@ -37,11 +38,17 @@ Text LookFor(const CheckStep& step) {
 // collected besides the answers.
 class CheckRun {
  public:
-  CheckRun() : steps_(CheckSteps()), session_(steps_, MillisecondClock()), thumbnails_(steps_.size()), motion_(steps_.size()) {}
+  explicit CheckRun(const CheckSetup& setup)
+      : setup_(setup),
+        steps_(CheckSteps()),
+        session_(steps_, MillisecondClock()),
+        thumbnails_(steps_.size()),
+        motion_(steps_.size()) {}
 
   // Until the session has ended.
   void Run() {
     ShowCurrent();
+    KeepRescue();
     while (!session_.Ended()) {
       const std::int64_t event = WaitEvent();
       if (event == CloseEvent || event == 0) {
@@ -60,14 +67,15 @@ class CheckRun {
         if (change == CheckSession::Change::Finished) return;
         if (change == CheckSession::Change::Step) ShowCurrent();
         if (change == CheckSession::Change::Strip) screen_.ShowStrip(Strip());
+        if (change != CheckSession::Change::None) KeepRescue();
       }
     }
   }
 
-  CheckRecord Record(const CheckSetup& setup) const {
+  CheckRecord Record() const {
     CheckRecord record;
-    record.monitor = setup.monitor;
-    record.desktop = setup.desktop;
+    record.monitor = setup_.monitor;
+    record.desktop = setup_.desktop;
     record.ended_early = session_.EndedEarly();
     for (std::size_t k = 0; k < steps_.size(); ++k) {
       const StepAnswer& answer = session_.Answers()[k];
@@ -120,10 +128,19 @@ class CheckRun {
     if (!thumbnail.empty()) thumbnails_[k] = std::move(thumbnail);
   }
 
+  // The report as it would be if the check ended now, for a display that
+  // goes away.
+  void KeepRescue() const {
+    CheckRecord record = Record();
+    record.ended_early = true;
+    KeepForRescue(setup_.report, setup_.create_folder, ReportHtml(record), ReportJson(record));
+  }
+
   void KeepFigures(std::size_t k) {
     if (steps_[k].motion_figures) motion_[k] = steps_[k].motion_figures();
   }
 
+  const CheckSetup& setup_;
   std::span<const CheckStep> steps_;
   CheckSession session_;
   CheckScreen screen_;
@@ -167,10 +184,14 @@ void WaitForAnyKey() {
 void RunCheck(const CheckSetup& setup) {
   LoadFont(kSummaryFont, u"Arial"_qs, 12);
   KeepKeyPresses(true);
-  CheckRun run;
+  CheckRun run(setup);
   run.Run();
-  const CheckRecord record = run.Record(setup);
-  const SaveOutcome outcome = SaveWithRetry(setup, ReportHtml(record), ReportJson(record));
+  const CheckRecord record = run.Record();
+  const std::string html = ReportHtml(record);
+  const std::string json = ReportJson(record);
+  KeepForRescue(setup.report, setup.create_folder, html, json);
+  const SaveOutcome outcome = SaveWithRetry(setup, html, json);
+  ForgetRescue();
 
   SummaryView summary;
   summary.totals = TotalsOf(record);

@@ -5,13 +5,23 @@
 
 #include <QGuiApplication>
 
+#include <atomic>
 #include <cstdlib>
 #include <unistd.h>
 
 namespace rw {
 namespace {
 
-[[noreturn]] void EndNow() { _exit(kDisplayLostExitCode); }
+std::atomic<void (*)()> g_last_words{nullptr};
+
+void SayLastWords() {
+  if (void (*last_words)() = g_last_words.exchange(nullptr)) last_words();
+}
+
+[[noreturn]] void EndNow() {
+  SayLastWords();
+  _exit(kDisplayLostExitCode);
+}
 
 // Qt's X11 and Wayland plugins call exit(1) when their connection breaks.
 // This handler is registered after the application object, so it runs
@@ -23,7 +33,7 @@ void OnExit() { EndIfDisplayLost(); }
 void WatchDisplayConnection() {
   if (!qGuiApp) return;
   WatchWaylandConnection();
-  WatchX11Connection(kDisplayLostExitCode);
+  WatchX11Connection(kDisplayLostExitCode, SayLastWords);
   static const bool registered = std::atexit(OnExit) == 0;
   (void)registered;
 }
@@ -32,6 +42,8 @@ void StopWatchingDisplayConnection() {
   StopWatchingX11Connection();
   StopWatchingWaylandConnection();
 }
+
+void SetLastWords(void (*last_words)()) { g_last_words = last_words; }
 
 void EndIfDisplayLost() {
   if (X11ConnectionBroken() || WaylandConnectionBroken()) EndNow();

@@ -19,4 +19,9 @@ void StopWatchingDisplayConnection();
 // Ends the process as above if the watched connection has broken.
 void EndIfDisplayLost();
 
+// What the process still does when the display goes away under it, before
+// it ends: `last_words` runs once, on whichever thread noticed the loss, and
+// must use neither the display nor Qt. nullptr takes it back.
+void SetLastWords(void (*last_words)());
+
 }  // namespace rw

@@ -16,15 +16,20 @@ namespace {
 // Read from Qt's event reader thread too (messages, the exit handler).
 std::atomic<xcb_connection_t*> g_connection{nullptr};
 int g_exit_code = 0;
+void (*g_before_exit)() = nullptr;
 
-int OnXlibConnectionLost(Display*) { _exit(g_exit_code); }
+int OnXlibConnectionLost(Display*) {
+  if (g_before_exit) g_before_exit();
+  _exit(g_exit_code);
+}
 
 }  // namespace
 
-void WatchX11Connection(int exit_code) {
+void WatchX11Connection(int exit_code, void (*before_exit)()) {
   if (!qGuiApp) return;
   if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>(); x11 && x11->connection()) {
     g_exit_code = exit_code;
+    g_before_exit = before_exit;
     g_connection = x11->connection();
     if (x11->display()) XSetIOErrorHandler(OnXlibConnectionLost);
   }

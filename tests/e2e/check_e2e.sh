@@ -13,7 +13,9 @@
 # nobody where the test runs as root): the box comes back on "Erneut
 # versuchen", its "Abbrechen" prints the JSON, and a second run writes the
 # report once the folder allows it. CASE "twice": two checks with the same
-# --report, the first report unchanged.
+# --report, the first report unchanged. CASE "x_server_dies": the X server
+# dies while a note is typed; the program ends quietly with the report
+# written as it stood.
 source "$(dirname "$0")/e2e_lib.sh"
 source "$(dirname "$0")/check_lib.sh"
 program=$1 renderer=$2 corpus=$3 case=$4
@@ -287,6 +289,22 @@ twice)
   [ -f "$work/R-2.html" ] && [ -f "$work/R-2.json" ] || fail "no second report: $(ls "$work")"
   same "first" "$(json "$work/R.json" 'd["steps"][1]["answer"]')" not_judged
   same "second" "$(json "$work/R-2.json" 'd["steps"][1]["note"]')" "zweiter Lauf"
+  ;;
+x_server_dies)
+  [ -n "${XVFB_PID:-}" ] || fail "no XVFB_PID: run inside xvfb_run.sh"
+  start_check -- --report "$work/R.html"
+  key j && wait_step 2
+  key j && wait_step 3
+  key n
+  sleep 0.3
+  xdotool type --delay 60 "halb getippt"
+  sleep 0.5
+  kill -KILL "$XVFB_PID"
+  expect_ended "the program still runs 5 s after the server died"
+  [ -f "$work/R.json" ] && [ -f "$work/R.html" ] || fail "no report after the server died: $(ls "$work")"
+  same answers "$(json "$work/R.json" '" ".join(s["answer"] for s in d["steps"][:4])')" "passed passed failed not_reached"
+  same note "$(json "$work/R.json" 'd["steps"][2]["note"]')" "halb getippt"
+  same "ended early" "$(json "$work/R.json" 'd["ended_early"]')" True
   ;;
 *) fail "unknown case $case" ;;
 esac
