@@ -110,8 +110,8 @@ walk)
   key h
   expect_picture inversion_hidden "$(reference inversion --full-screen inversion)"
   key h
-  expect_outside_strip inversion_shown "$work/inversion.png" 0 "$strip"
-  [ "$(differing_pixels "$work/inversion_shown.png" "$work/inversion_hidden.png")" != 0 ] || fail "H did not show the strip again"
+  expect_outside_strip inversion "$work/inversion.png" 0 "$strip"
+  [ "$(differing_pixels "$work/shot_inversion.png" "$work/inversion_hidden.png")" != 0 ] || fail "H did not show the strip again"
   for step in 15 16 17 18; do key j && wait_step $step; done
   key j
   wait_summary

@@ -40,12 +40,13 @@ same() {
 
 # expect_outside_strip NAME REFERENCE FIRST_ROW END_ROW: the picture equals
 # REFERENCE in every row outside FIRST_ROW to END_ROW - 1 (the strip), within
-# 10 s; what the shot holds in the strip's rows is kept as NAME_strip.png.
+# 10 s; the last shot is kept as shot_NAME.png, a name no reference has.
 expect_outside_strip() {
   local name=$1 reference=$2 first=$3 end=$4 diff=""
+  [ "$reference" != "$work/shot_$name.png" ] || fail "$name: the shot would be its own reference"
   for _ in $(seq 50); do
-    shot "$work/$name.png"
-    diff=$("$check_python" - "$work/$name.png" "$reference" "$first" "$end" <<'EOF'
+    shot "$work/shot_$name.png"
+    diff=$("$check_python" - "$work/shot_$name.png" "$reference" "$first" "$end" <<'EOF'
 import subprocess, sys
 shot, reference, first, end = sys.argv[1], sys.argv[2], int(sys.argv[3]), int(sys.argv[4])
 def rows(path):

@@ -48,10 +48,10 @@ sys.exit(1)' || fail "sway does not show the check full screen"
 strip=$(python3 -c "import sys; print(int((30 * int(96 * float(sys.argv[1]) + 0.5) + 48) // 96))" "$scale")
 bottom=$((area_height - strip))
 expect_outside_strip checkerboard "$(reference checkerboard --full-screen checkerboard)" "$bottom" "$area_height"
-cp "$work/checkerboard.png" "$screenshot"
+cp "$work/shot_checkerboard.png" "$screenshot"
 # Exactly those rows: the strip's ground down its left edge, the image's
 # row above it.
-"$check_python" - "$work/checkerboard.png" "$bottom" <<'EOF' || fail "the strip is not $strip rows high"
+"$check_python" - "$work/shot_checkerboard.png" "$bottom" <<'EOF' || fail "the strip is not $strip rows high"
 import subprocess, sys
 path, first = sys.argv[1], int(sys.argv[2])
 edge = subprocess.run(["convert", path, "-gravity", "SouthWest", "-crop", "1x10000+0+0", "+repage", "-depth", "8", "rgb:-"],
