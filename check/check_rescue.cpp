@@ -3,6 +3,7 @@
 #include "platform/display/display_loss.h"
 #include "report/report_files.h"
 
+#include <csignal>
 #include <cstdio>
 #include <mutex>
 
@@ -39,11 +40,15 @@ void ForgetRescue() {
 void WriteRescue() {
   const std::lock_guard lock(g_mutex);
   if (g_kept.json.empty()) return;
-  if (!SaveReport(g_kept.path, g_kept.html, g_kept.json, g_kept.create_folder).saved) {
-    std::fwrite(g_kept.json.data(), 1, g_kept.json.size(), stdout);
-    std::fflush(stdout);
-  }
+  if (!SaveReport(g_kept.path, g_kept.html, g_kept.json, g_kept.create_folder).saved) PrintLastResort(g_kept.json);
   g_kept = {};
+}
+
+void PrintLastResort(const std::string& json) {
+  // A reader that has gone would otherwise end the process by its signal.
+  std::signal(SIGPIPE, SIG_IGN);
+  std::fwrite(json.data(), 1, json.size(), stdout);
+  std::fflush(stdout);
 }
 
 }  // namespace rw

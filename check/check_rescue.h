@@ -16,4 +16,8 @@ void ForgetRescue();
 // Writes what is kept, once; what the last words do.
 void WriteRescue();
 
+// Prints `json` on standard output, the answers' last resort; a closed
+// output loses them but does not end the program.
+void PrintLastResort(const std::string& json);
+
 }  // namespace rw

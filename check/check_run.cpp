@@ -15,7 +15,6 @@
 #include "report/report_html.h"
 #include "report/report_json.h"
 
-#include <cstdio>
 
 namespace rw {
 namespace {
@@ -161,8 +160,7 @@ SaveOutcome SaveWithRetry(const CheckSetup& setup, const std::string& html, cons
                       u"\n\nDie Antworten bleiben erhalten. „Erneut versuchen“ schreibt den Bericht noch einmal, "
                       u"„Abbrechen“ gibt ihn als JSON auf der Standardausgabe aus."_qs;
     if (!AskToRetry(u"Bericht nicht gespeichert"_qs, text)) {
-      std::fwrite(json.data(), 1, json.size(), stdout);
-      std::fflush(stdout);
+      PrintLastResort(json);
       return outcome;
     }
   }

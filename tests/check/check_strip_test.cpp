@@ -62,6 +62,8 @@ TEST_P(StripPlaces, CoverNothingTheImageTests) {
       continue;
     }
     const ReferenceImage reference = ReferenceFor(std::string(step.id), w, h);
+    // Images without a plain reference here are held to it in their own tests.
+    if (!reference.pixel) continue;
     for (const ReferenceLabel& label : reference.labels) {
       const bool inside = label.y < rows.top + rows.height && label.y + cell > rows.top;
       if (step.id == "inversion" || step.id == "chroma") continue;

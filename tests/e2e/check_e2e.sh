@@ -274,6 +274,26 @@ read_only)
   end_at_summary
   [ -f "$work/ro/R.html" ] && [ -f "$work/ro/R.json" ] || fail "the retry wrote no report: $(ls -la "$work/ro")"
   same "written answers" "$(json "$work/ro/R.json" 'd["steps"][0]["answer_text"]')" "nicht beurteilt"
+
+  # A standard output whose reader has gone loses the last resort's JSON,
+  # but the program still shows the summary and ends normally.
+  mkdir -m 555 "$work/ro2"
+  run_as "$program" --check --report "$work/ro2/R.html" > >(exec true) 2>"$work/stderr" &
+  program_pid=$!
+  main_window=$(timeout 20 xdotool search --sync --limit 1 --name '^Rasterwacht – Prüfung') || fail "the check did not appear"
+  wait_step 1
+  key Escape
+  wait_window '^Bericht nicht gespeichert$' >/dev/null
+  sleep 0.3
+  key Escape
+  wait_summary
+  sleep 0.3
+  key x
+  for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
+  status=0
+  wait "$program_pid" || status=$?
+  program_pid=""
+  [ "$status" = 0 ] || fail "with standard output gone: exit code $status"
   ;;
 
 twice)
