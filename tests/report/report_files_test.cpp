@@ -170,13 +170,5 @@ TEST(SaveReport, FailsWithAReasonAndLeavesNothingBehind) {
   }
 }
 
-TEST(SaveReport, ReasonsInGerman) {
-  EXPECT_EQ(FileErrorText(ENOSPC), "kein Platz mehr auf dem Datenträger");
-  EXPECT_EQ(FileErrorText(EROFS), "das Dateisystem ist nur lesbar eingehängt");
-  EXPECT_EQ(FileErrorText(EACCES), "keine Schreibberechtigung für den Ordner");
-  EXPECT_EQ(FileErrorText(EDQUOT), "das Speicherkontingent ist erschöpft");
-  EXPECT_EQ(FileErrorText(ELOOP).rfind("Systemfehler ", 0), 0u);
-}
-
 }  // namespace
 }  // namespace rw
