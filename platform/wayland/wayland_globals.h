@@ -48,6 +48,11 @@ struct WaylandGlobals {
 // (no compositor, sub-compositor or shared memory).
 WaylandGlobals* ProgramWaylandGlobals();
 
+// Takes in what the compositor told of its outputs since the last look
+// (an output that came, changed or went), waiting briefly for an output
+// that is still being described.
+void RefreshWaylandOutputs();
+
 // Destroys the program's objects on the connection, once no pixel surface
 // uses them any more (the platform shutdown, after the windows).
 void ReleaseProgramWaylandGlobals();
