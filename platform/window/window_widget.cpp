@@ -12,9 +12,17 @@
 
 #include <QCloseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QWindow>
 
 namespace rw {
+namespace {
+
+// How long after the first exposure a maximised state on Wayland is still
+// taken for the compositor's choice at mapping.
+constexpr int kMaximisingAfterMappingMs = 1500;
+
+}  // namespace
 
 ProgramWindow::ProgramWindow(std::int64_t number, Qt::WindowFlags hints, QSize inner_px)
     : QWidget(nullptr, hints),
@@ -52,9 +60,13 @@ void ProgramWindow::ShowPicture() {
     if (!pixels_) return;  // no Wayland surface yet: the first paint brings it
     window_must_commit = true;
   }
-  // Where Qt draws the decorations itself, the content starts inside them.
+  // Where Qt draws the decorations itself, the content starts inside them;
+  // the picture starts at the next whole step of the scale, so that it lies
+  // on whole device pixels wherever the window does.
   const QMargins frame = window->frameMargins();
-  const QPoint offset(frame.left(), frame.top());
+  const std::int64_t step = WindowScale().denominator;
+  const auto on_step = [step](int v) { return static_cast<int>((v + step - 1) / step * step); };
+  const QPoint offset(on_step(frame.left()), on_step(frame.top()));
   window_must_commit = window_must_commit || offset != pixels_offset_;
   pixels_offset_ = offset;
   pixels_->Show(picture, WindowScale(), offset, palette().color(QPalette::Window));
@@ -111,8 +123,14 @@ void ProgramWindow::ShowPlaced(QPoint frame_position, QSize inner, bool centred)
 
 bool ProgramWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Expose && watched == windowHandle() && windowHandle()->isExposed()) {
-    may_restore_ = false;
     watched->removeEventFilter(this);
+    if (native_) {
+      // A Wayland compositor maximises a window only once it has mapped it,
+      // which its first picture does, after the first exposure.
+      QTimer::singleShot(kMaximisingAfterMappingMs, this, [this] { may_restore_ = false; });
+    } else {
+      may_restore_ = false;
+    }
   }
   return QWidget::eventFilter(watched, event);
 }
