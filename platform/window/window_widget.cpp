@@ -12,17 +12,9 @@
 
 #include <QCloseEvent>
 #include <QPainter>
-#include <QTimer>
 #include <QWindow>
 
 namespace rw {
-namespace {
-
-// How long after the first exposure a maximised state on Wayland is still
-// taken for the compositor's choice at mapping.
-constexpr int kMaximisingAfterMappingMs = 1500;
-
-}  // namespace
 
 ProgramWindow::ProgramWindow(std::int64_t number, Qt::WindowFlags hints, QSize inner_px)
     : QWidget(nullptr, hints),
@@ -123,14 +115,14 @@ void ProgramWindow::ShowPlaced(QPoint frame_position, QSize inner, bool centred)
 
 bool ProgramWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Expose && watched == windowHandle() && windowHandle()->isExposed()) {
+    // On Wayland this comes before the compositor maps the window, so a
+    // maximised state that it chooses at mapping (mutter does so for a window
+    // this large) is kept: undone, mutter centres the window at three
+    // quarters of the screen, and grown back to its size from there it hangs
+    // over the screen's edges, while maximised it shows the picture 1:1 at
+    // the desktop's top-left.
+    may_restore_ = false;
     watched->removeEventFilter(this);
-    if (native_) {
-      // A Wayland compositor maximises a window only once it has mapped it,
-      // which its first picture does, after the first exposure.
-      QTimer::singleShot(kMaximisingAfterMappingMs, this, [this] { may_restore_ = false; });
-    } else {
-      may_restore_ = false;
-    }
   }
   return QWidget::eventFilter(watched, event);
 }

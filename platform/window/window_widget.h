@@ -38,9 +38,9 @@ class ProgramWindow : public QWidget {
   void ShowPicture();
 
   // Opens the window in its normal state with `inner` size and the outer
-  // frame at `frame_position`, or centred on the primary screen. Where the
+  // frame at `frame_position`, or centred on the primary screen. Where an X11
   // window manager maximises it on its own while mapping it, the window
-  // restores this once.
+  // restores this once; a Wayland compositor's maximising is kept.
   void ShowPlaced(QPoint frame_position, QSize inner, bool centred);
 
   // The window manager told the frame's size (again): a centred window
