@@ -27,17 +27,17 @@ OutputScale ScaleOfOutput(std::int64_t mode_w, std::int64_t mode_h, std::int64_t
   const DeviceScale whole{integer_scale >= 1 && integer_scale <= 64 ? integer_scale : 1, 1};
   const bool sizes = mode_w > 0 && mode_h > 0 && logical_w > 0 && logical_h > 0 && mode_w < kMaxSize &&
                      mode_h < kMaxSize && logical_w < kMaxSize && logical_h < kMaxSize;
-  if (!sizes || (logical_w == mode_w && logical_h == mode_h)) return {whole, DeviceScale{}, true};
+  if (!sizes || (logical_w == mode_w && logical_h == mode_h)) return {whole, DeviceScale{}, true, false};
 
   const DeviceScale step = ScaleFromSizes(mode_w, logical_w);
-  if (Divides(mode_w, logical_w, step) && Divides(mode_h, logical_h, step)) return {step, step, true};
+  if (Divides(mode_w, logical_w, step) && Divides(mode_h, logical_h, step)) return {step, step, true, false};
   const bool step_explains_sizes = GivesLength(mode_w, step, logical_w) && GivesLength(mode_h, step, logical_h);
   if (!step_explains_sizes && mode_w * logical_h == mode_h * logical_w) {
     const std::int64_t common = std::gcd(mode_w, logical_w);
     const DeviceScale ratio{mode_w / common, logical_w / common};
-    return {ratio, ratio, true};
+    return {ratio, ratio, true, true};
   }
-  return {step, step, false};
+  return {step, step, false, false};
 }
 
 }  // namespace rw

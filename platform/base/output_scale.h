@@ -18,6 +18,10 @@ struct OutputScale {
   // no whole number of logical units at any step of 1/120 the sizes allow),
   // `surface` is only the nearest step, and no picture can be promised 1:1.
   bool exact = true;
+  // An exact ratio that is no step of 1/120 (mutter's 1920 / 1104): the
+  // compositor carries it out in floating point, a hair off, so no picture
+  // lands 1:1 (mutter 43 drops a column in the middle of the screen).
+  bool off_grid = false;
 };
 
 // The scale of an output of mode mode_w x mode_h device pixels (as the

@@ -5,6 +5,9 @@
 #include "platform/window/message_box.h"
 #include "platform/window/window_units.h"
 
+#include <QCoreApplication>
+#include <QTimer>
+
 #include <cmath>
 
 namespace rw {
@@ -20,6 +23,7 @@ Text Percent(DeviceScale scale) { return QString::number(std::lround(scale.Value
 
 ScaleVerdict JudgeScale(const ScaleFacts& facts) {
   if (!facts.scale_known) return ScaleVerdict::ScaleUnknown;
+  if (facts.off_grid) return ScaleVerdict::OffGrid;
   if (facts.scale.IsInteger()) return ScaleVerdict::Exact;
   if (!facts.viewporter) return ScaleVerdict::NoViewport;
   if (!facts.full_screen && facts.client_decorations) return ScaleVerdict::WindowNotExact;
@@ -43,6 +47,13 @@ Text ScaleWarningText(ScaleVerdict verdict, const ScaleFacts& facts) {
              why +
              u" Der Vollbild-Test zeigt sie exakt: die Aktion „Vollbild-Test“ am Programmsymbol oder der Befehl "
              u"rasterwacht --full-screen."_qs;
+    case ScaleVerdict::OffGrid:
+      return u"Die Anzeige ist auf "_qs + Percent(facts.scale) + u" skaliert, genau "_qs +
+             QString::number(facts.mode_width) + u" Bildpunkte auf "_qs +
+             QString::number(facts.mode_width * facts.scale.denominator / facts.scale.numerator) +
+             u" Einheiten der Arbeitsfläche. Diesen Faktor rechnet die Arbeitsfläche nicht ganz genau um, deshalb "
+             u"kann weder das Fenster noch der Vollbild-Test die Testbilder Pixel für Pixel zeigen: "_qs +
+             why + u" Stellen Sie 125 %, 150 % oder 200 % ein, um den Monitor zu prüfen."_qs;
     case ScaleVerdict::ScaleUnknown:
       return u"Die Anzeige ist skaliert, und ihre Auflösung von "_qs + QString::number(facts.mode_width) + u" × "_qs +
              QString::number(facts.mode_height) +
@@ -63,7 +74,11 @@ void WarnOnceIfPicturesScaled(bool full_screen, bool client_decorations) {
   const std::vector<WaylandOutput> outputs = WaylandOutputsPrimaryFirst();
   ScaleFacts facts;
   facts.scale = WindowScale();
-  facts.scale_known = outputs.empty() || MapsExactly(outputs.front());
+  if (!outputs.empty()) {
+    const OutputScale output = OutputScaleOf(outputs.front());
+    facts.scale_known = output.exact;
+    facts.off_grid = output.off_grid;
+  }
   facts.viewporter = PixelSurface::ExactAt(facts.scale);
   facts.full_screen = full_screen;
   facts.client_decorations = client_decorations;
@@ -72,7 +87,10 @@ void WarnOnceIfPicturesScaled(bool full_screen, bool client_decorations) {
     facts.mode_height = outputs.front().DesktopHeight();
   }
   const ScaleVerdict verdict = JudgeScale(facts);
-  if (verdict != ScaleVerdict::Exact) ShowMessage(u"Rasterwacht"_qs, ScaleWarningText(verdict, facts), 0);
+  if (verdict == ScaleVerdict::Exact) return;
+  // Shown once the program waits for its first events, over the first
+  // picture rather than over an empty window.
+  QTimer::singleShot(0, qApp, [text = ScaleWarningText(verdict, facts)] { ShowMessage(u"Rasterwacht"_qs, text, 0); });
 }
 
 }  // namespace rw

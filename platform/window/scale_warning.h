@@ -11,6 +11,7 @@ namespace rw {
 struct ScaleFacts {
   DeviceScale scale;
   bool scale_known = true;          // the output's sizes pin the scale down
+  bool off_grid = false;            // a ratio the compositor carries out only a hair off (OutputScale)
   bool viewporter = true;           // the compositor can take a buffer 1:1 at this scale
   bool full_screen = false;         // the window covers its output from the output's corner
   bool client_decorations = false;  // Qt draws the frame: the compositor places the surface by its own rules
@@ -23,6 +24,7 @@ enum class ScaleVerdict {
   NoViewport,      // a fractional scale, and no way to hand over a buffer 1:1
   WindowNotExact,  // a fractional scale, and nothing tells that the window lies on whole device pixels
   ScaleUnknown,    // the mode is no whole number of logical units: the scale is only guessed
+  OffGrid,         // a ratio like mutter's 1920 / 1104, which the compositor does not carry out exactly
 };
 
 ScaleVerdict JudgeScale(const ScaleFacts& facts);
@@ -34,7 +36,8 @@ Text ScaleWarningText(ScaleVerdict verdict, const ScaleFacts& facts);
 // pictures from being shown pixel for pixel: a resampled test image must
 // never pass for the monitor's own. Judged from the program's screen and a
 // window the compositor has configured (`full_screen`, and whether Qt draws
-// its frame); on X11 and where all is exact it says nothing.
+// its frame); on X11 and where all is exact it says nothing. The box comes
+// up when the program next waits for events.
 void WarnOnceIfPicturesScaled(bool full_screen, bool client_decorations);
 
 }  // namespace rw

@@ -28,13 +28,19 @@ TEST(JudgeScale, BoxesOnlyWhereAPictureCannotBePromised1To1) {
       {"mutter integer 2, window", Facts({2, 1}, true, true, false, true), ScaleVerdict::Exact},
       {"mutter 125 %, window", Facts({5, 4}, true, true, false, true), ScaleVerdict::WindowNotExact},
       {"mutter 125 %, full screen", Facts({5, 4}, true, true, true, false), ScaleVerdict::Exact},
-      {"mutter 175 %, full screen", Facts({40, 23}, true, true, true, false), ScaleVerdict::Exact},
+      {"sway 4/3, full screen", Facts({4, 3}, true, true, true, false), ScaleVerdict::Exact},
       {"sway or KWin 150 %, window", Facts({3, 2}, true, true, false, false), ScaleVerdict::Exact},
       {"a mode that does not divide", Facts({7, 4}, false, true, true, false), ScaleVerdict::ScaleUnknown},
       {"no viewporter, 150 %", Facts({3, 2}, true, false, true, false), ScaleVerdict::NoViewport},
       {"no viewporter, 200 %", Facts({2, 1}, true, false, false, true), ScaleVerdict::Exact},
   };
   for (const Case& c : cases) EXPECT_EQ(JudgeScale(c.facts), c.verdict) << c.what;
+
+  ScaleFacts mutter_175 = Facts({40, 23}, true, true, true, false);
+  mutter_175.off_grid = true;
+  EXPECT_EQ(JudgeScale(mutter_175), ScaleVerdict::OffGrid);
+  const Text text = ScaleWarningText(ScaleVerdict::OffGrid, mutter_175);
+  EXPECT_TRUE(text.contains(u"auf 174 % skaliert, genau 1920 Bildpunkte auf 1104 Einheiten"_qs)) << text.toStdString();
 }
 
 TEST(ScaleWarningText, NamesOnlyWhatWasMeasuredAndTheWayOut) {
