@@ -40,16 +40,10 @@ shot() {
 }
 
 # window_titles: the titles of GNOME Shell's windows of the program, one a
-# line (org.gnome.Shell.Introspect); bare mutter has no such list.
+# line; bare mutter has no such list.
 window_titles() {
   [ "$GNOME_COMPOSITOR" = gnome-shell ] || fail "only GNOME Shell lists its windows"
-  gdbus call --session --dest org.gnome.Shell --object-path /org/gnome/Shell/Introspect \
-    --method org.gnome.Shell.Introspect.GetWindows | /usr/bin/python3 -c '
-import ast, re, sys
-text = sys.stdin.read()
-for match in re.finditer(r"\x27app-id\x27: <\x27([^\x27]*)\x27>.*?\x27title\x27: <(\x27(?:[^\x27\\]|\\.)*\x27|\"(?:[^\"\\]|\\.)*\")>", text):
-    if match[1] == "de.rasterwacht.Rasterwacht":
-        print(ast.literal_eval(match[2]))'
+  session windows | awk -F '\t' '$1 == "de.rasterwacht.Rasterwacht" { print $5 }'
 }
 
 # find_in_shot SHOT REFERENCE: "x y" of REFERENCE in SHOT, or nothing (the

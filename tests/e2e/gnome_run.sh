@@ -109,8 +109,12 @@ start() {
 wait_until() {
   local tenths=$(($1 * 10)) what=$2
   shift 2
+  local pid
   for _ in $(seq "$tenths"); do
     "$@" >/dev/null 2>&1 && return 0
+    for pid in "${pids[@]}"; do
+      kill -0 "$pid" 2>/dev/null || { what="$what: a part of the session ended early"; break 2; }
+    done
     sleep 0.1
   done
   echo "gnome_run.sh: $what within $((tenths / 10)) s; the logs:" >&2

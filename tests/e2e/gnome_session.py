@@ -23,6 +23,9 @@ and prints the answer, exiting 0 on "ok" and 1 on an error. Commands:
   move X Y                the pointer to (X, Y) in device pixels
   button CODE press       (or release): a Linux button code, 272 left, 273 right
   wheel N                 N notches, negative away from the user
+  windows                 GNOME Shell's windows, one a line: app id (the
+                          window's class), focused (1 or 0), width and
+                          height in logical units, title; tab-separated
 """
 
 import os
@@ -43,10 +46,11 @@ def send(path, words):
             if not chunk:
                 break
             answer += chunk
-    answer = answer.decode().strip()
-    if answer != "ok":
-        print(answer or "gnome_session: no answer", file=sys.stderr)
+    status, _, payload = answer.decode().partition("\n")
+    if status != "ok":
+        print(status or "gnome_session: no answer", file=sys.stderr)
         return 1
+    sys.stdout.write(payload)
     return 0
 
 
@@ -70,6 +74,10 @@ class Session:
                            "RecordMonitor",
                            GLib.Variant("(sa{sv})", (connector, {"cursor-mode": GLib.Variant("u", 0)})))
         self.stream = stream[0]
+        # GNOME Shell lists its windows only to the desktop portal's name,
+        # which nobody else holds on this private bus.
+        self.call("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "RequestName",
+                  GLib.Variant("(su)", ("org.freedesktop.impl.portal.desktop.gnome", 4)))
         self.node = None
         loop = GLib.MainLoop()
 
@@ -114,8 +122,23 @@ class Session:
             self.keyboard_ready = True
         self.remote_call("NotifyKeyboardKeysym", Variant("(ub)", (keysym, state)))
 
+    def windows(self):
+        found = self.call("org.gnome.Shell", "/org/gnome/Shell/Introspect", "org.gnome.Shell.Introspect",
+                          "GetWindows", None)[0]
+        lines = []
+        for _, window in sorted(found.items()):
+            # A program without an installed desktop file has no app id
+            # of its own; its Wayland app id is the window's class.
+            lines.append("\t".join([window.get("wm-class", window.get("app-id", "")), "1" if window.get("has-focus") else "0",
+                                    str(window.get("width", 0)), str(window.get("height", 0)),
+                                    window.get("title", "").replace("\t", " ").replace("\n", " ")]))
+        return "".join(line + "\n" for line in lines)
+
     def command(self, words):
+        """Carries out one command; returns what it has to say."""
         Variant = self.GLib.Variant
+        if words[0] == "windows" and len(words) == 1:
+            return self.windows()
         if words[0] == "shot" and len(words) == 2:
             self.shot(words[1])
         elif words[0] == "key" and len(words) == 3:
@@ -126,9 +149,10 @@ class Session:
         elif words[0] == "button" and len(words) == 3:
             self.remote_call("NotifyPointerButton", Variant("(ib)", (int(words[1]), pressed(words[2]))))
         elif words[0] == "wheel" and len(words) == 2:
-            self.remote_call("NotifyPointerAxisDiscrete", Variant("(ui)", (0, -int(words[1]))))
+            self.remote_call("NotifyPointerAxisDiscrete", Variant("(ui)", (0, int(words[1]))))
         else:
             raise ValueError("unknown command: " + " ".join(words))
+        return ""
 
 
 def pressed(state):
@@ -225,11 +249,10 @@ def serve(path, connector):
             try:
                 if not words:
                     raise ValueError("empty command")
-                session.command(words)
-                answer = "ok"
+                answer = "ok\n" + session.command(words)
             except Exception as error:  # every failure goes back to the caller
-                answer = "gnome_session: %s: %s" % (" ".join(words), error)
-            connection.sendall((answer + "\n").encode())
+                answer = "gnome_session: %s: %s\n" % (" ".join(words), error)
+            connection.sendall(answer.encode())
 
 
 def main():
