@@ -75,6 +75,7 @@ chmod 755 "$GNOME_DIR/as_user"
 export AS_USER=$GNOME_DIR/as_user
 
 pids=()
+command_pid=""
 cleanup() {
   local status=$? pid index
   # Last started first: the compositor ends while its bus and PipeWire are
@@ -87,7 +88,9 @@ cleanup() {
     kill -9 "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
   done
-  if [ "$status" -ne 0 ]; then
+  # A test that failed keeps the logs itself (gnome_lib.sh); a session that
+  # did not come up keeps them here.
+  if [ "$status" -ne 0 ] && [ -z "$command_pid" ]; then
     cp -r "$GNOME_DIR/logs" "${TMPDIR:-/tmp}/gnome_run_logs.$$" 2>/dev/null &&
       echo "gnome_run.sh: the session's logs are kept in ${TMPDIR:-/tmp}/gnome_run_logs.$$" >&2
   fi
@@ -181,4 +184,9 @@ width=${mode%x*} height=${mode#*x}
 /usr/bin/python3 "$session_helper" send "$GNOME_SESSION" key Shift_L release || fail "no keyboard"
 /usr/bin/python3 "$session_helper" send "$GNOME_SESSION" move $((width - 1)) $((height - 1)) ||
   fail "the pointer cannot be moved"
-"$@"
+# In the background, so that a TERM (a test's time-out) stops everything at
+# once rather than after the command.
+"$@" &
+command_pid=$!
+pids+=("$command_pid")
+wait "$command_pid"
