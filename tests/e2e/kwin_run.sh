@@ -23,10 +23,10 @@ export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
 export KWIN_SCALE=$scale KWIN_SESSION=$here/kwin_session.py KWIN_LOG=$KWIN_DIR/kwin.log
 unset DISPLAY QT_QPA_PLATFORM
 
-bus="" compositor="" input=""
+bus="" compositor="" input="" command=""
 cleanup() {
   local pid
-  for pid in $input $compositor $bus; do
+  for pid in $command $input $compositor $bus; do
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
   done
@@ -95,4 +95,7 @@ echo "move $((KWIN_WIDTH - 1)) $((KWIN_HEIGHT - 1))" >&7
 answer=""
 read -r -t 10 answer <&8 || true
 [ "$answer" = ok ] || failed_start "the fake input did not answer: $(cat "$KWIN_DIR/input.log")"
-"$@"
+# In the background, so that a TERM (a time-out) stops the session at once.
+"$@" &
+command=$!
+wait "$command"
