@@ -27,7 +27,6 @@ struct OutputSlot {
   WaylandOutput output;
   bool output_done = false;  // wl_output.done, which also ends xdg-output 3's events
   bool xdg_done = false;     // xdg-output's own done, before version 3
-  bool listening = false;
 
   WaylandOutput& Output() { return output; }
   bool Complete() const;
@@ -47,7 +46,6 @@ struct Binding {
   wl_registry* registry = nullptr;
   zxdg_output_manager_v1* output_manager = nullptr;
   std::vector<std::unique_ptr<OutputSlot>> output_slots;  // in the order the compositor announced them
-  bool bound = false;  // the first description is in: outputs announced later listen at once
 
   ~Binding() {
     for (const std::unique_ptr<OutputSlot>& slot : output_slots) DestroyProxies(*slot);
@@ -125,14 +123,12 @@ void OnXdgDescription(void*, zxdg_output_v1*, const char*) {}
 const zxdg_output_v1_listener kXdgOutputListener = {OnLogicalPosition, OnLogicalSize, OnXdgDone, OnXdgName,
                                                     OnXdgDescription};
 
-void Listen(Binding& binding, OutputSlot& slot) {
-  if (slot.listening) return;
-  slot.listening = true;
-  wl_output_add_listener(slot.proxy, &kOutputListener, &slot);
-  if (binding.output_manager) {
-    slot.xdg = zxdg_output_manager_v1_get_xdg_output(binding.output_manager, slot.proxy);
-    zxdg_output_v1_add_listener(slot.xdg, &kXdgOutputListener, &slot);
-  }
+// The output's logical size, once the output and the manager are both
+// bound, in whichever order the registry named them.
+void AskLogicalSize(Binding& binding, OutputSlot& slot) {
+  if (slot.xdg || !binding.output_manager) return;
+  slot.xdg = zxdg_output_manager_v1_get_xdg_output(binding.output_manager, slot.proxy);
+  zxdg_output_v1_add_listener(slot.xdg, &kXdgOutputListener, &slot);
 }
 
 void OnGlobal(void* data, wl_registry* registry, uint32_t name, const char* interface, uint32_t version) {
@@ -151,11 +147,15 @@ void OnGlobal(void* data, wl_registry* registry, uint32_t name, const char* inte
     g.viewporter = static_cast<wp_viewporter*>(bind(&wp_viewporter_interface, 1));
   } else if (std::strcmp(interface, zxdg_output_manager_v1_interface.name) == 0) {
     binding->output_manager = static_cast<zxdg_output_manager_v1*>(bind(&zxdg_output_manager_v1_interface, 3));
+    for (const std::unique_ptr<OutputSlot>& slot : binding->output_slots) AskLogicalSize(*binding, *slot);
   } else if (std::strcmp(interface, wl_output_interface.name) == 0) {
     auto slot = std::make_unique<OutputSlot>();
     slot->registry_name = name;
     slot->proxy = static_cast<wl_output*>(bind(&wl_output_interface, 4));
-    if (binding->bound) Listen(*binding, *slot);
+    // At once: the compositor answers the bind right away, and the queue's
+    // dispatch would drop what reaches a proxy without a listener.
+    wl_output_add_listener(slot->proxy, &kOutputListener, slot.get());
+    AskLogicalSize(*binding, *slot);
     binding->output_slots.push_back(std::move(slot));
   }
 }
@@ -218,8 +218,6 @@ std::unique_ptr<Binding> Bind(wl_display* display) {
   wl_proxy_wrapper_destroy(wrapper);
   wl_registry_add_listener(binding->registry, &kRegistryListener, binding.get());
   if (wl_display_roundtrip_queue(display, g.queue) < 0) return nullptr;
-  binding->bound = true;
-  for (const std::unique_ptr<OutputSlot>& slot : binding->output_slots) Listen(*binding, *slot);
   if (!g.compositor || !g.subcompositor || !g.shm) return nullptr;
   if (!AwaitOutputs(*binding)) return nullptr;
   return binding;
