@@ -1,5 +1,6 @@
 #include "platform/wayland/wayland_globals.h"
 
+#include "fractional-scale-v1-client-protocol.h"
 #include "viewporter-client-protocol.h"
 #include "xdg-output-unstable-v1-client-protocol.h"
 
@@ -51,6 +52,7 @@ struct Binding {
     for (const std::unique_ptr<OutputSlot>& slot : output_slots) DestroyProxies(*slot);
     if (output_manager) zxdg_output_manager_v1_destroy(output_manager);
     if (globals.viewporter) wp_viewporter_destroy(globals.viewporter);
+    if (globals.fractional_scale_manager) wp_fractional_scale_manager_v1_destroy(globals.fractional_scale_manager);
     if (globals.shm) wl_shm_destroy(globals.shm);
     if (globals.subcompositor) wl_subcompositor_destroy(globals.subcompositor);
     if (globals.compositor) wl_compositor_destroy(globals.compositor);
@@ -145,6 +147,9 @@ void OnGlobal(void* data, wl_registry* registry, uint32_t name, const char* inte
     g.shm = static_cast<wl_shm*>(bind(&wl_shm_interface, 1));
   } else if (std::strcmp(interface, wp_viewporter_interface.name) == 0) {
     g.viewporter = static_cast<wp_viewporter*>(bind(&wp_viewporter_interface, 1));
+  } else if (std::strcmp(interface, wp_fractional_scale_manager_v1_interface.name) == 0) {
+    g.fractional_scale_manager =
+        static_cast<wp_fractional_scale_manager_v1*>(bind(&wp_fractional_scale_manager_v1_interface, 1));
   } else if (std::strcmp(interface, zxdg_output_manager_v1_interface.name) == 0) {
     binding->output_manager = static_cast<zxdg_output_manager_v1*>(bind(&zxdg_output_manager_v1_interface, 3));
     for (const std::unique_ptr<OutputSlot>& slot : binding->output_slots) AskLogicalSize(*binding, *slot);

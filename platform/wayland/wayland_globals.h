@@ -9,6 +9,7 @@ struct wl_display;
 struct wl_event_queue;
 struct wl_shm;
 struct wl_subcompositor;
+struct wp_fractional_scale_manager_v1;
 struct wp_viewporter;
 
 namespace rw {
@@ -40,6 +41,12 @@ struct WaylandGlobals {
   wl_subcompositor* subcompositor = nullptr;
   wl_shm* shm = nullptr;
   wp_viewporter* viewporter = nullptr;  // nullptr where the compositor has none
+  // The compositor's word on the scale it draws a surface at, where it
+  // gives one (KWin does); nullptr elsewhere.
+  wp_fractional_scale_manager_v1* fractional_scale_manager = nullptr;
+  // The last scale other than 1 the compositor preferred for one of the
+  // program's pixel surfaces, in 120ths; 0 while it named none.
+  std::int32_t preferred_scale_120 = 0;
   std::vector<WaylandOutput> outputs;   // in the order the compositor announced them
 };
 

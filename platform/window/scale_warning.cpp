@@ -2,6 +2,7 @@
 
 #include "platform/display/program_outputs.h"
 #include "platform/wayland/pixel_surface.h"
+#include "platform/wayland/preferred_scale.h"
 #include "platform/window/message_box.h"
 #include "platform/window/window_units.h"
 
@@ -86,11 +87,20 @@ void WarnOnceIfPicturesScaled(bool full_screen, bool client_decorations) {
     facts.mode_width = outputs.front().DesktopWidth();
     facts.mode_height = outputs.front().DesktopHeight();
   }
-  const ScaleVerdict verdict = JudgeScale(facts);
-  if (verdict == ScaleVerdict::Exact) return;
+  if (JudgeScale(facts) == ScaleVerdict::Exact) return;
   // Shown once the program waits for its first events, over the first
-  // picture rather than over an empty window.
-  QTimer::singleShot(0, qApp, [text = ScaleWarningText(verdict, facts)] { ShowMessage(u"Rasterwacht"_qs, text, 0); });
+  // picture rather than over an empty window. By then the first picture's
+  // surface is up, for which a compositor may tell the scale it draws it
+  // at: where the output's sizes left it open, that word settles it.
+  QTimer::singleShot(0, qApp, [facts]() mutable {
+    constexpr int kMostConfirmationWaitMs = 1000;
+    if (JudgeScale(facts) == ScaleVerdict::ScaleUnknown &&
+        CompositorConfirmsScale(facts.scale, kMostConfirmationWaitMs)) {
+      facts.scale_known = true;
+    }
+    const ScaleVerdict verdict = JudgeScale(facts);
+    if (verdict != ScaleVerdict::Exact) ShowMessage(u"Rasterwacht"_qs, ScaleWarningText(verdict, facts), 0);
+  });
 }
 
 }  // namespace rw
