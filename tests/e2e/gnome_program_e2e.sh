@@ -90,9 +90,19 @@ case $window in
     # The box covers the picture's top-left; its lower half shows where the
     # picture lies, and the whole picture must not be there yet.
     half=$((area_height / 2))
-    locate start "$(part "$p0" p0-lower "$area_width" $((area_height - half)) 0 "$half")"
+    lower=$(part "$p0" p0-lower "$area_width" $((area_height - half)) 0 "$half")
+    # The picture may show whole for a moment before the box comes up over it.
+    covered=""
+    for _ in $(seq 40); do
+      locate start "$lower"
+      if [ -z "$(find_in_shot "$work/start.png" "$p0")" ]; then
+        covered=yes
+        break
+      fi
+      sleep 0.5
+    done
+    [ -n "$covered" ] || fail "the picture stays whole: no box covers it"
     content_x=$at_x content_y=$((at_y - half))
-    [ -z "$(find_in_shot "$work/start.png" "$p0")" ] || fail "the picture is shown whole: no box covers it"
     session key Return press
     session key Return release
     expect_picture after-box "$p0"
