@@ -85,13 +85,13 @@ TEST(CommandLine, PatternChoosesTheFirstImageByItsId) {
 }
 
 TEST(CommandLine, UnknownPatternNamesEveryIdOnOneLine) {
-  for (const char* bad : {"Gamma", "9", "gamma ", "motion", "-", "--full-screen"}) {
+  for (const char* bad : {"Gamma", "9", "gamma ", "Motion", "frame_sequence", "-", "--full-screen"}) {
     const CommandLine line = Parse({"--pattern", bad});
     EXPECT_EQ(line.error, std::string("unknown pattern '") + bad +
                               "'; the patterns are vertical-lines, horizontal-lines, circles, rectangles, "
                               "random-pixels, rainbow, small-text, colour-bars, one-colour, white, black, red, "
                               "green, blue, grey, black-levels, white-levels, gradients, gamma, inversion, "
-                              "checkerboard, chroma")
+                              "checkerboard, chroma, motion, frame-sequence")
         << bad;
     EXPECT_TRUE(line.error_lists_choices);
     EXPECT_EQ(line.first_pattern, std::nullopt);
