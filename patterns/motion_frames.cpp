@@ -188,6 +188,35 @@ std::vector<AreaRect> PaintMotionFrame(MotionImage image, const PixelTarget& tar
   return changed;
 }
 
+std::vector<AreaRect> MotionFrameDifferences(MotionImage image, std::int64_t w, std::int64_t h, double refresh_hz,
+                                             const HeldFrame& from, const HeldFrame& to) {
+  if (w <= 0 || h <= 0) return {};
+  if (from.frame < 0 || to.frame < 0) return {{0, 0, w, h}};
+  std::vector<AreaRect> differ;
+  auto add = [&](AreaRect rect) {
+    const AreaRect r = Clipped(rect, w, h, kStatusRows);
+    if (!r.Empty()) differ.push_back(r);
+  };
+  if (from.frame != to.frame) {
+    if (image == MotionImage::Motion) {
+      for (int k = 0; k < 3; ++k) {
+        add(SquareRect(w, h, refresh_hz, k, from.frame));
+        add(SquareRect(w, h, refresh_hz, k, to.frame));
+      }
+    } else {
+      const int from_box = static_cast<int>(from.frame % kSequenceBoxes);
+      const int to_box = static_cast<int>(to.frame % kSequenceBoxes);
+      if (from_box != to_box) {
+        add(SequenceBox(w, h, from_box));
+        add(SequenceBox(w, h, to_box));
+      }
+      if (from.frame % 2 != to.frame % 2) add(SequenceStrip(w, h));
+    }
+  }
+  if (from.status_version != to.status_version) differ.push_back({0, 0, w, std::min(kStatusRows, h)});
+  return differ;
+}
+
 void DrawMotion() { DrawWhole(MotionImage::Motion); }
 
 void DrawFrameSequence() { DrawWhole(MotionImage::FrameSequence); }

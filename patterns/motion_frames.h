@@ -48,4 +48,11 @@ struct HeldFrame {
 std::vector<AreaRect> PaintMotionFrame(MotionImage image, const PixelTarget& target, double refresh_hz,
                                        HeldFrame& held, std::int64_t frame);
 
+// The rectangles of a w x h area in which frame `to` differs from frame
+// `from` of the same image and rate (the whole area when `from` is
+// unknown): the squares' places in both, or the boxes lit in both and the
+// strip, and the status strip when its versions differ.
+std::vector<AreaRect> MotionFrameDifferences(MotionImage image, std::int64_t w, std::int64_t h, double refresh_hz,
+                                             const HeldFrame& from, const HeldFrame& to);
+
 }  // namespace rw

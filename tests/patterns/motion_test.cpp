@@ -147,6 +147,38 @@ TEST_P(MotionImages, FramesPaintedOverTheirPredecessorsEqualWholeFrames) {
   }
 }
 
+// A compositor that keeps its copy of the frame shown before takes only
+// the damage anew: every pixel in which two frames differ must lie in a
+// rectangle named for them, whichever frames they are.
+TEST_P(MotionImages, TheDifferencesBetweenTwoFramesCoverEveryPixelThatDiffers) {
+  const std::string id = GetParam();
+  const MotionImage image = *MotionImageOf(*SeriesNumberOf(id));
+  std::mt19937 random(11);
+  for (auto [w, h, r] : {std::tuple{1280, 720, 100.0}, std::tuple{333, 64, 60.0}, std::tuple{97, 41, 144.0}}) {
+    for (int pair = 0; pair < 60; ++pair) {
+      const std::int64_t from = random() % 400;
+      const std::int64_t to = pair % 3 == 0 ? from + 16 * (1 + random() % 3) : from + random() % 40;
+      const QImage a = Reference(id, w, h, r, from);
+      const QImage b = Reference(id, w, h, r, to);
+      const std::vector<AreaRect> rects = MotionFrameDifferences(image, w, h, r, {from, 3}, {to, 3});
+      for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+          if (a.pixel(x, y) == b.pixel(x, y)) continue;
+          const bool named = std::any_of(rects.begin(), rects.end(), [x, y](const AreaRect& c) {
+            return x >= c.x && x < c.x + c.width && y >= c.y && y < c.y + c.height;
+          });
+          ASSERT_TRUE(named) << id << " " << w << "x" << h << " frames " << from << " and " << to << ": pixel " << x
+                             << "," << y;
+        }
+      }
+    }
+  }
+  // The status strip differs with its version, and everything from an unknown frame.
+  EXPECT_EQ(MotionFrameDifferences(image, 640, 480, 60, {5, 1}, {5, 2}), (std::vector<AreaRect>{{0, 0, 640, 30}}));
+  EXPECT_EQ(MotionFrameDifferences(image, 640, 480, 60, {-1, 1}, {5, 1}), (std::vector<AreaRect>{{0, 0, 640, 480}}));
+  EXPECT_TRUE(MotionFrameDifferences(image, 640, 480, 60, {5, 1}, {5, 1}).empty());
+}
+
 TEST_P(MotionImages, TheStatusTextStaysInsideTheStripAtAnyFontSize) {
   const std::string id = GetParam();
   const std::int64_t pattern = *SeriesNumberOf(id);
