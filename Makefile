@@ -11,6 +11,9 @@ PREFIX ?= /usr/local
 # groff-base; the Wayland tests run a headless sway with grim and wtype;
 # the full-screen tests also run under openbox; the check's reports are read
 # with an HTML parser (python3-html5lib) and rendered by headless chromium.
+# The motion images' frames go through the X server's Present extension
+# (libxcb-present-dev); their timing is tested under Weston's headless
+# output against its own weston-presentation-shm (weston).
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-wayland libx11-dev \
             fonts-liberation2 libgtest-dev libgmock-dev libbenchmark-dev \
             xvfb xauth xdotool x11-apps x11-xserver-utils imagemagick \
@@ -18,7 +21,8 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-wayland libx11-dev \
             openbox mutter dbus-daemon x11-utils \
             qt6-svg-dev desktop-file-utils appstream dpkg-dev file groff-base \
             qt6-base-private-dev libwayland-dev wayland-protocols \
-            sway grim wtype python3 openbox python3-html5lib chromium
+            sway grim wtype python3 openbox python3-html5lib chromium \
+            libxcb-present-dev weston
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

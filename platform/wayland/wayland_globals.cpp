@@ -1,5 +1,6 @@
 #include "platform/wayland/wayland_globals.h"
 
+#include "presentation-time-client-protocol.h"
 #include "viewporter-client-protocol.h"
 #include "xdg-output-unstable-v1-client-protocol.h"
 
@@ -44,6 +45,7 @@ struct Binding {
     }
     if (output_manager) zxdg_output_manager_v1_destroy(output_manager);
     if (globals.viewporter) wp_viewporter_destroy(globals.viewporter);
+    if (globals.presentation) wp_presentation_destroy(globals.presentation);
     if (globals.shm) wl_shm_destroy(globals.shm);
     if (globals.subcompositor) wl_subcompositor_destroy(globals.subcompositor);
     if (globals.compositor) wl_compositor_destroy(globals.compositor);
@@ -125,6 +127,8 @@ void OnGlobal(void* data, wl_registry* registry, uint32_t name, const char* inte
     g.shm = static_cast<wl_shm*>(bind(&wl_shm_interface, 1));
   } else if (std::strcmp(interface, wp_viewporter_interface.name) == 0) {
     g.viewporter = static_cast<wp_viewporter*>(bind(&wp_viewporter_interface, 1));
+  } else if (std::strcmp(interface, wp_presentation_interface.name) == 0) {
+    g.presentation = static_cast<wp_presentation*>(bind(&wp_presentation_interface, 1));
   } else if (std::strcmp(interface, zxdg_output_manager_v1_interface.name) == 0) {
     binding->output_manager = static_cast<zxdg_output_manager_v1*>(bind(&zxdg_output_manager_v1_interface, 3));
   } else if (std::strcmp(interface, wl_output_interface.name) == 0) {

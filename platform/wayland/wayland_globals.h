@@ -9,6 +9,7 @@ struct wl_display;
 struct wl_event_queue;
 struct wl_shm;
 struct wl_subcompositor;
+struct wp_presentation;
 struct wp_viewporter;
 
 namespace rw {
@@ -40,6 +41,7 @@ struct WaylandGlobals {
   wl_subcompositor* subcompositor = nullptr;
   wl_shm* shm = nullptr;
   wp_viewporter* viewporter = nullptr;  // nullptr where the compositor has none
+  wp_presentation* presentation = nullptr;  // likewise
   std::vector<WaylandOutput> outputs;   // in the order the compositor announced them
 };
 
