@@ -142,8 +142,15 @@ void WaylandFramePacer::Commit(ShmFrameBuffer& buffer) {
   wl_display_flush(globals_.display);
 }
 
-void WaylandFramePacer::OnFrameDone() {
-  callbacks_.Add(FrameFeedback{false, reader_->ArrivalNs(), 0, 0, false, false, false});
+void WaylandFramePacer::OnFrameDone(std::uint32_t time_ms) {
+  // The callback's time is the compositor's, in milliseconds of a 32-bit
+  // clock that wraps after 49 days.
+  if (any_callback_ && time_ms < last_callback_ms_ && last_callback_ms_ - time_ms > 0x8000'0000u) {
+    callback_epoch_ms_ += std::int64_t{1} << 32;
+  }
+  any_callback_ = true;
+  last_callback_ms_ = time_ms;
+  callbacks_.Add(FrameFeedback{false, (callback_epoch_ms_ + time_ms) * 1'000'000, 0, 0, false, false, false});
   next_frame_ = callbacks_.LastFrameNumber() + 1;
   draw_due_ = true;
   TryDraw();
@@ -156,11 +163,11 @@ void WaylandFramePacer::Answered(Feedback* feedback, const FrameFeedback& answer
   std::erase_if(feedbacks_, [feedback](const std::unique_ptr<Feedback>& f) { return f.get() == feedback; });
 }
 
-void WaylandFramePacer::OnCallbackDone(void* data, wl_callback* callback, std::uint32_t) {
+void WaylandFramePacer::OnCallbackDone(void* data, wl_callback* callback, std::uint32_t time_ms) {
   auto* pacer = static_cast<WaylandFramePacer*>(data);
   wl_callback_destroy(callback);
   pacer->callback_ = nullptr;
-  pacer->OnFrameDone();
+  pacer->OnFrameDone(time_ms);
 }
 
 void WaylandFramePacer::OnSyncOutput(void*, struct wp_presentation_feedback*, wl_output*) {}

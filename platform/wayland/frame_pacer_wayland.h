@@ -36,8 +36,8 @@ class WaylandQueueReader;
 //
 // The frame numbers and, where the compositor never reports a picture as
 // presented (headless sway discards every feedback), the counts come from
-// the callbacks' arrival: the compositor's own pace. Where it does report,
-// the counts come from its presentation times.
+// the callbacks' own times: the compositor's pace, in whole milliseconds.
+// Where it does report, the counts come from its presentation times.
 class WaylandFramePacer : public FramePacer {
  public:
   // `picture` device pixels at `offset` (logical units from the window
@@ -60,7 +60,7 @@ class WaylandFramePacer : public FramePacer {
   WaylandFramePacer(WaylandGlobals& globals, wl_surface* parent, QSize picture, FramePainter painter);
   void Commit(ShmFrameBuffer& buffer);
   void TryDraw();
-  void OnFrameDone();
+  void OnFrameDone(std::uint32_t time_ms);
   void Answered(Feedback* feedback, const FrameFeedback& answer, bool presented);
 
   static void OnCallbackDone(void* data, wl_callback* callback, std::uint32_t time_ms);
@@ -82,7 +82,10 @@ class WaylandFramePacer : public FramePacer {
   std::vector<std::unique_ptr<Feedback>> feedbacks_;
   BufferContent shown_;  // what the last commit showed
   std::unique_ptr<WaylandQueueReader> reader_;
-  FrameStatistics callbacks_;  // the callbacks' arrival
+  FrameStatistics callbacks_;  // the callbacks' own times
+  bool any_callback_ = false;
+  std::uint32_t last_callback_ms_ = 0;
+  std::int64_t callback_epoch_ms_ = 0;
   FrameStatistics answers_;    // the presentation feedback
   bool presented_any_ = false;
   bool draw_due_ = false;

@@ -3,21 +3,11 @@
 #include <wayland-client.h>
 
 #include <cerrno>
-#include <ctime>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <unistd.h>
 
 namespace rw {
-namespace {
-
-std::int64_t MonotonicNs() {
-  timespec now{};
-  clock_gettime(CLOCK_MONOTONIC, &now);
-  return static_cast<std::int64_t>(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
-}
-
-}  // namespace
 
 WaylandQueueReader::WaylandQueueReader(wl_display* display, wl_event_queue* queue)
     : display_(display), queue_(queue) {
@@ -43,8 +33,7 @@ WaylandQueueReader::~WaylandQueueReader() {
   if (wake_fd_ >= 0) close(wake_fd_);
 }
 
-void WaylandQueueReader::DispatchOnMainThread(std::int64_t arrival_ns) {
-  arrival_ns_ = arrival_ns;
+void WaylandQueueReader::DispatchOnMainThread() {
   if (wl_display_dispatch_queue_pending(display_, queue_) < 0) broken_ = true;
   {
     const std::lock_guard lock(mutex_);
@@ -58,11 +47,9 @@ void WaylandQueueReader::Run() {
   while (!stop_) {
     if (wl_display_prepare_read_queue(display_, queue_) != 0) {
       // Events wait in the queue: the main thread dispatches them.
-      const std::int64_t arrival_ns = MonotonicNs();
       std::unique_lock lock(mutex_);
       waiting_ = true;
-      QMetaObject::invokeMethod(&context_, [this, arrival_ns] { DispatchOnMainThread(arrival_ns); },
-                                Qt::QueuedConnection);
+      QMetaObject::invokeMethod(&context_, [this] { DispatchOnMainThread(); }, Qt::QueuedConnection);
       done_.wait(lock, [this] { return !waiting_ || stop_; });
       continue;
     }

@@ -4,7 +4,6 @@
 
 #include <atomic>
 #include <condition_variable>
-#include <cstdint>
 #include <mutex>
 #include <thread>
 
@@ -29,17 +28,12 @@ class WaylandQueueReader {
   // Whether reading failed: the connection is gone.
   bool Broken() const { return broken_; }
 
-  // For the listeners: when the thread found the events being dispatched
-  // (CLOCK_MONOTONIC, nanoseconds).
-  std::int64_t ArrivalNs() const { return arrival_ns_; }
-
  private:
   void Run();
-  void DispatchOnMainThread(std::int64_t arrival_ns);
+  void DispatchOnMainThread();
 
   wl_display* display_;
   wl_event_queue* queue_;
-  std::int64_t arrival_ns_ = 0;
   QObject context_;  // lives on the main thread; queued calls die with it
   int wake_fd_ = -1;
   std::atomic<bool> stop_{false};
