@@ -1,5 +1,6 @@
 #include "platform/window/warning_box.h"
 
+#include "platform/window/key_state.h"
 #include "platform/window/window_table.h"
 
 #include <QApplication>
@@ -24,6 +25,9 @@ bool ConfirmMessage(const Text& title, const Text& text) {
   box.button(QMessageBox::Cancel)->hide();
   box.setDefaultButton(ok);
   box.exec();
+  // Where keys are tracked from their events, a release that went to the
+  // box (or to no window of ours) left the key down.
+  ForgetTrackedKeys();
   if (owner && WindowNumberOf(owner) >= 0) {
     owner->raise();
     owner->activateWindow();
