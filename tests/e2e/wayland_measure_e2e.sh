@@ -3,13 +3,16 @@
 # frame callbacks come about every 10.2 ms and whose presentation feedback
 # only ever discards: the rate measured from the callbacks, nothing missed
 # or discarded, and with the program stopped for 300 ms in the middle
-# (kill -STOP, kill -CONT) the refreshes it covered counted as missed.
+# (kill -STOP, kill -CONT) the refreshes it covered counted as missed. On a
+# machine that others keep busy, the compositor skips refreshes of its own,
+# a few of which are let pass (and said so).
 # Usage (inside sway_run.sh with mode WxH@100Hz): wayland_measure_e2e.sh PROGRAM CASE
 # CASE is "rate" or "stall".
 source "$(dirname "$0")/wayland_lib.sh"
 source "$(dirname "$0")/measure_lib.sh"
 program=$(install_program "$1") case=$2 scale=1
 
+busy_before=$(others_busy)
 "$AS_USER" "$program" --measure-refresh --seconds 3 --json >"$work/stdout" 2>"$work/stderr" &
 program_pid=$!
 if [ "$case" = stall ]; then
@@ -24,16 +27,19 @@ if [ "$case" = stall ]; then
   kill -CONT "$program_pid"
 fi
 measured_ended 30
+busy_after=$(others_busy)
+allowed=$(missed_allowed "$(json_field frames)" "$busy_before" "$busy_after")
+[ "$allowed" = 0 ] || echo "note: others kept the machine $busy_before % and $busy_after % busy; up to $allowed missed refreshes pass"
 expect_field connector HEADLESS-1
 expect_field nominal_hz 100
 expect_field discarded 0
 [ "$(json_field time_source)" != hardware ] || fail "headless sway cannot time by the hardware"
 if [ "$case" = stall ]; then
-  expect_between missed 25 35
+  expect_between missed 25 $((35 + allowed))
   expect_between interval_ms.max 290 400
 else
   expect_between measured_hz 95 101
-  expect_field missed 0
+  expect_between missed 0 "$allowed"
   expect_between frames 200 310
   expect_between interval_ms.p50 9.5 10.6
 fi
