@@ -2,6 +2,7 @@
 
 #include "platform/frames/window_system_answers.h"
 
+#include <QElapsedTimer>
 #include <QSocketNotifier>
 
 #include <xcb/present.h>
@@ -11,11 +12,13 @@
 #include <bit>
 #include <cstdlib>
 #include <cstring>
+#include <poll.h>
 
 namespace rw {
 namespace {
 
 constexpr std::size_t kSlots = 3;
+constexpr std::int64_t kLastPictureWaitMs = 100;
 
 xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
   xcb_intern_atom_reply_t* reply =
@@ -98,8 +101,25 @@ std::unique_ptr<X11PresentFrames> X11PresentFrames::Create(std::uint32_t window,
   return frames;
 }
 
+// A picture presented but not yet shown would still reach the window after
+// whatever the window shows next: its completion is awaited (a refresh at
+// most, never more than kLastPictureWaitMs).
+void X11PresentFrames::AwaitLastPicture() {
+  xcb_connection_t* c = connection_->c;
+  QElapsedTimer waited;
+  waited.start();
+  while (completed_serial_ != serial_ && !Broken() && waited.elapsed() < kLastPictureWaitMs) {
+    pollfd fd{xcb_get_file_descriptor(c), POLLIN, 0};
+    if (poll(&fd, 1, static_cast<int>(kLastPictureWaitMs - waited.elapsed())) <= 0) break;
+    draw_due_ = false;
+    ReadEvents();
+  }
+}
+
 X11PresentFrames::~X11PresentFrames() {
   notifier_.reset();
+  draw_due_ = false;
+  AwaitLastPicture();
   xcb_connection_t* c = connection_->c;
   if (!xcb_connection_has_error(c)) {
     if (bypass_atom_ != XCB_ATOM_NONE) xcb_delete_property(c, window_, bypass_atom_);
@@ -163,6 +183,7 @@ void X11PresentFrames::ReadEvents() {
         const auto* complete = reinterpret_cast<const xcb_present_complete_notify_event_t*>(event);
         if (complete->kind == XCB_PRESENT_COMPLETE_KIND_PIXMAP) {
           answers_.Add(PresentCompleteAnswer(complete->mode, complete->ust, complete->msc));
+          completed_serial_ = complete->serial;
           if (!any_complete_) first_msc_ = complete->msc;
           any_complete_ = true;
           last_msc_ = std::max(last_msc_, complete->msc);
@@ -179,10 +200,10 @@ void X11PresentFrames::ReadEvents() {
     std::free(event);
   }
   if (Broken()) {
-    notifier_->setEnabled(false);
+    if (notifier_) notifier_->setEnabled(false);
     return;
   }
-  TryDraw();
+  if (notifier_) TryDraw();
 }
 
 }  // namespace rw

@@ -46,6 +46,7 @@ class X11PresentFrames : public FramePacer {
   void ReadEvents();
   void TryDraw();
   void Upload(Slot& slot, const std::vector<FrameRect>& rects);
+  void AwaitLastPicture();
 
   std::unique_ptr<Connection> connection_;
   std::uint32_t window_;
@@ -57,7 +58,8 @@ class X11PresentFrames : public FramePacer {
   std::uint32_t gc_ = 0;
   std::uint32_t event_id_ = 0;
   std::uint32_t bypass_atom_ = 0;
-  std::uint32_t serial_ = 0;
+  std::uint32_t serial_ = 0;            // of the last picture presented
+  std::uint32_t completed_serial_ = 0;  // of the last one completed
   std::unique_ptr<QSocketNotifier> notifier_;
   FrameStatistics answers_;
   bool any_complete_ = false;

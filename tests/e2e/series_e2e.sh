@@ -177,6 +177,26 @@ menu_keys $(repeat 25 Down) Return
 close_page
 expect_picture after_page "$work/black-levels.png"
 kill -0 "$program_pid" 2>/dev/null || fail "the program ended with the information page"
+
+# While frames run: the full-screen window asks a compositing manager to
+# leave it alone, and the menu, digits and letters work as with still
+# images; leaving the motion images takes the request back; Escape ends the
+# program from a motion image.
+hold l
+expect_title "Bildfolge"
+[ -z "$(box_up)" ] || fail "a warning box after the first motion image"
+expect_frame frames_again frame-sequence >/dev/null
+bypass() { xprop -id "$main_window" _NET_WM_BYPASS_COMPOSITOR; }
+[ "$(bypass)" = "_NET_WM_BYPASS_COMPOSITOR(CARDINAL) = 1" ] || fail "while frames run: $(bypass)"
+menu_keys $(repeat 10 Down) Return
+expect_picture menu_during_frames "$work/white.png"
+bypass | grep -q "not found" || fail "after the frames: $(bypass)"
+hold n
+expect_title "Bewegung"
+hold 8
+expect_picture digit_during_frames "$work/p8.png"
+hold n
+expect_title "Bewegung"
 escape_ends
 
 # --pattern without --full-screen: the series in the framed window.
