@@ -199,6 +199,14 @@ hold n
 expect_title "Bewegung"
 escape_ends
 
+# A motion image first: Escape in the box leaves no image before it, so
+# the first of the series comes.
+start_series --full-screen --pattern motion
+answer_box Escape
+expect_picture escape_at_start "$work/p0.png"
+expect_title "Senkrechte Linien - abwechselnd schwarz und weiß 1 Pixel breit"
+escape_ends
+
 # --pattern without --full-screen: the series in the framed window.
 area_width=$((desktop_width - 6)) area_height=$((desktop_height - 66))
 start_series --pattern gradients
