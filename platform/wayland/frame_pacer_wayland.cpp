@@ -20,6 +20,8 @@
 namespace rw {
 namespace {
 
+constexpr std::size_t kMaxPendingFeedbacks = 16;
+
 wl_surface* SurfaceOf(QWindow& window) {
   QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
   if (!native || !window.handle()) return nullptr;
@@ -133,7 +135,9 @@ void WaylandFramePacer::Commit(ShmFrameBuffer& buffer) {
     callback_ = wl_surface_frame(surface_);
     wl_callback_add_listener(callback_, &callback_listener, this);
   }
-  if (globals_.presentation) {
+  // A compositor answers within a few refreshes; one that leaves them
+  // unanswered (headless sway answers few) is not asked ever more.
+  if (globals_.presentation && feedbacks_.size() < kMaxPendingFeedbacks) {
     auto feedback = std::make_unique<Feedback>(Feedback{this, wp_presentation_feedback(globals_.presentation, surface_)});
     wp_presentation_feedback_add_listener(feedback->proxy, &feedback_listener, feedback.get());
     feedbacks_.push_back(std::move(feedback));

@@ -30,7 +30,7 @@ class WaylandQueueReader;
 // Frames paced by the compositor on a sub-surface of the program's own over
 // a window: each wl_surface.frame callback has the next frame painted into
 // a released buffer of a pool of three and committed with a presentation
-// feedback. Its damage is what differs from the frame committed before,
+// feedback (while fewer than 16 wait for their answer). Its damage is what differs from the frame committed before,
 // which the compositor may have kept a copy of. The picture lies one picture pixel on one device pixel, as a
 // PixelSurface shows it, above the window's pixel surface.
 //
