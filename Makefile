@@ -10,7 +10,10 @@ PREFIX ?= /usr/local
 # the installed files and the Debian package with desktop-file-utils to
 # groff-base; the Wayland tests run a headless sway with grim and wtype;
 # the full-screen tests also run under openbox; the check's reports are read
-# with an HTML parser (python3-html5lib) and rendered by headless chromium.
+# with an HTML parser (python3-html5lib) and rendered by headless chromium;
+# the GNOME tests run headless mutter and GNOME Shell with PipeWire for their
+# screen casts (gstreamer, python3-gi), the KDE tests headless KWin with
+# Breeze and its fake input (plasma-wayland-protocols, python3-dbus).
 # The motion images' frames go through the X server's Present extension
 # (libxcb-present-dev); their timing is tested under Weston's headless
 # output against its own weston-presentation-shm (weston).
@@ -22,6 +25,9 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-wayland libx11-dev \
             qt6-svg-dev desktop-file-utils appstream dpkg-dev file groff-base \
             qt6-base-private-dev libwayland-dev wayland-protocols \
             sway grim wtype python3 openbox python3-html5lib chromium \
+            gnome-shell pipewire wireplumber gstreamer1.0-pipewire gstreamer1.0-tools \
+            gstreamer1.0-plugins-base gstreamer1.0-plugins-good wayland-utils python3-gi gir1.2-glib-2.0 \
+            kwin-wayland kwin-style-breeze plasma-wayland-protocols python3-dbus \
             libxcb-present-dev weston
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

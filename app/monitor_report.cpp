@@ -13,9 +13,10 @@ std::string Fixed(double value, int decimals) {
   return text;
 }
 
-// The shortest of up to three decimals: 1, 1.25, 59.79.
-std::string Number(double value) {
-  std::string text = Fixed(value, 3);
+// The shortest of up to `decimals` decimals: 1, 1.25, 59.79; three unless
+// more are asked for (a scale like 1920 / 1104 keeps six).
+std::string Number(double value, int decimals = 3) {
+  std::string text = Fixed(value, decimals);
   while (text.back() == '0') text.pop_back();
   if (text.back() == '.') text.pop_back();
   return text;
@@ -184,7 +185,7 @@ std::string MonitorsText(const std::vector<MonitorRecord>& monitors) {
     out += "  Mode:           " + Size(m.width, m.height) + ", " +
            (m.refresh_hz > 0 ? Fixed(m.refresh_hz, 3) + " Hz" : std::string("refresh rate unknown")) + ", " +
            (m.depth > 0 ? std::to_string(m.depth) + " bits per pixel" : std::string("depth unknown")) + "\n";
-    out += "  Desktop scale:  " + Number(m.scale) + "\n";
+    out += "  Desktop scale:  " + Number(m.scale, 6) + "\n";
     out += m.edid ? EdidLines(*m.edid) : "  EDID:           none could be read\n";
     out += "  Verdict:        " + NativeVerdict(m) + "\n";
   }
@@ -203,7 +204,7 @@ std::string MonitorsJson(const std::vector<MonitorRecord>& monitors) {
     out += ", \"width\": " + std::to_string(m.width) + ", \"height\": " + std::to_string(m.height);
     out += ", \"refresh_hz\": " + JsonOptionalNumber(m.refresh_hz > 0 ? std::optional(m.refresh_hz) : std::nullopt, 3);
     out += ", \"depth\": " + (m.depth > 0 ? std::to_string(m.depth) : "null");
-    out += ", \"scale\": " + Number(m.scale);
+    out += ", \"scale\": " + Number(m.scale, 6);
     out += ", \"edid\": " + (m.edid ? EdidJson(*m.edid) : "null");
     out += ", \"native\": " + std::string(!native ? "null" : *native ? "true" : "false");
     out += "}";

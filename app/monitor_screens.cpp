@@ -74,8 +74,8 @@ std::vector<ScreenReport> FromWayland(const std::vector<WaylandOutput>& outputs)
       TakeMakerModelSerial(*screen, r.identity);
     }
     r.primary = reports.empty();
-    r.x = static_cast<int>(DeviceSpan(output.logical_x, scale));
-    r.y = static_cast<int>(DeviceSpan(output.logical_y, scale));
+    r.x = static_cast<int>(DesktopXOf(output));
+    r.y = static_cast<int>(DesktopYOf(output));
     r.width = output.DesktopWidth();
     r.height = output.DesktopHeight();
     r.refresh_hz = output.refresh_mhz / 1000.0;

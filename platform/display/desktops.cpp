@@ -47,10 +47,9 @@ DesktopRecord RecordOf(const QScreen* screen) {
 // A Wayland output by its current mode: Qt reports logical sizes there,
 // times a scale that it rounds up to a whole number.
 DesktopRecord RecordOf(const WaylandOutput& output) {
-  const DeviceScale scale = ScaleOf(output);
   DesktopRecord record;
-  record.x = static_cast<std::int32_t>(DeviceSpan(output.logical_x, scale));
-  record.y = static_cast<std::int32_t>(DeviceSpan(output.logical_y, scale));
+  record.x = static_cast<std::int32_t>(DesktopXOf(output));
+  record.y = static_cast<std::int32_t>(DesktopYOf(output));
   record.width = output.DesktopWidth();
   record.height = output.DesktopHeight();
   record.frequency = static_cast<std::int32_t>((output.refresh_mhz + 500) / 1000);

@@ -12,6 +12,7 @@ namespace rw {
 std::vector<WaylandOutput> WaylandOutputsPrimaryFirst() {
   const WaylandGlobals* globals = ProgramWaylandGlobals();
   if (!globals) return {};
+  RefreshWaylandOutputs();
   std::vector<WaylandOutput> outputs = globals->outputs;
   const QScreen* primary = ProgramScreen();
   if (!primary) return outputs;

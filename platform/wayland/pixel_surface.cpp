@@ -3,6 +3,7 @@
 #include "platform/wayland/shm_picture.h"
 #include "platform/wayland/wayland_globals.h"
 
+#include "fractional-scale-v1-client-protocol.h"
 #include "viewporter-client-protocol.h"
 
 #include <QGuiApplication>
@@ -24,6 +25,12 @@ template <typename T>
 void OnOurQueue(T* proxy, wl_event_queue* queue) {
   wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(proxy), queue);
 }
+
+void OnPreferredScale(void* data, wp_fractional_scale_v1*, uint32_t scale_120) {
+  if (scale_120 > 0 && scale_120 < (1u << 20)) static_cast<WaylandGlobals*>(data)->preferred_scale_120 = static_cast<std::int32_t>(scale_120);
+}
+
+const wp_fractional_scale_v1_listener kFractionalScaleListener = {OnPreferredScale};
 
 }  // namespace
 
@@ -56,7 +63,13 @@ std::unique_ptr<PixelSurface> PixelSurface::Create(QWindow& window) {
     viewport = wp_viewporter_get_viewport(globals->viewporter, surface);
     OnOurQueue(viewport, globals->queue);
   }
-  return std::unique_ptr<PixelSurface>(new PixelSurface(*globals, parent, surface, subsurface, viewport));
+  auto pixels = std::unique_ptr<PixelSurface>(new PixelSurface(*globals, parent, surface, subsurface, viewport));
+  if (globals->fractional_scale_manager) {
+    pixels->fractional_scale_ = wp_fractional_scale_manager_v1_get_fractional_scale(globals->fractional_scale_manager, surface);
+    OnOurQueue(pixels->fractional_scale_, globals->queue);
+    wp_fractional_scale_v1_add_listener(pixels->fractional_scale_, &kFractionalScaleListener, globals);
+  }
+  return pixels;
 }
 
 PixelSurface::PixelSurface(WaylandGlobals& globals, wl_surface* parent, wl_surface* surface,
@@ -66,6 +79,7 @@ PixelSurface::PixelSurface(WaylandGlobals& globals, wl_surface* parent, wl_surfa
 // With the surface gone the compositor reads none of its buffers any more,
 // released or not.
 PixelSurface::~PixelSurface() {
+  if (fractional_scale_) wp_fractional_scale_v1_destroy(fractional_scale_);
   if (viewport_) wp_viewport_destroy(viewport_);
   wl_subsurface_destroy(subsurface_);
   wl_surface_destroy(surface_);

@@ -12,6 +12,7 @@
 class QWindow;
 struct wl_subsurface;
 struct wl_surface;
+struct wp_fractional_scale_v1;
 struct wp_viewport;
 
 namespace rw {
@@ -58,6 +59,7 @@ class PixelSurface {
   wl_surface* surface_;
   wl_subsurface* subsurface_;
   wp_viewport* viewport_;
+  wp_fractional_scale_v1* fractional_scale_ = nullptr;  // where the compositor tells its scale
   QPoint offset_;
   std::unique_ptr<ShmPicture> shown_;
   // Pictures shown before, kept until the compositor releases them.

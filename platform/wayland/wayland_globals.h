@@ -9,6 +9,7 @@ struct wl_display;
 struct wl_event_queue;
 struct wl_shm;
 struct wl_subcompositor;
+struct wp_fractional_scale_manager_v1;
 struct wp_presentation;
 struct wp_viewporter;
 
@@ -41,7 +42,13 @@ struct WaylandGlobals {
   wl_subcompositor* subcompositor = nullptr;
   wl_shm* shm = nullptr;
   wp_viewporter* viewporter = nullptr;  // nullptr where the compositor has none
-  wp_presentation* presentation = nullptr;  // likewise
+  // The compositor's word on the scale it draws a surface at, where it
+  // gives one (KWin does); nullptr elsewhere.
+  wp_fractional_scale_manager_v1* fractional_scale_manager = nullptr;
+  // The last scale other than 1 the compositor preferred for one of the
+  // program's pixel surfaces, in 120ths; 0 while it named none.
+  std::int32_t preferred_scale_120 = 0;
+  wp_presentation* presentation = nullptr;  // nullptr where the compositor has none
   std::vector<WaylandOutput> outputs;   // in the order the compositor announced them
 };
 
@@ -49,6 +56,11 @@ struct WaylandGlobals {
 // application does not run on Wayland or the connection gives too little
 // (no compositor, sub-compositor or shared memory).
 WaylandGlobals* ProgramWaylandGlobals();
+
+// Takes in what the compositor told of its outputs since the last look
+// (an output that came, changed or went), waiting briefly for an output
+// that is still being described.
+void RefreshWaylandOutputs();
 
 // Destroys the program's objects on the connection, once no pixel surface
 // uses them any more (the platform shutdown, after the windows).

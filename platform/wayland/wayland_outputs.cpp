@@ -2,18 +2,21 @@
 
 namespace rw {
 
-DeviceScale ScaleOf(const WaylandOutput& output) {
-  if (output.logical_width > 0) return ScaleFromSizes(output.DesktopWidth(), output.logical_width);
-  return {output.integer_scale > 0 ? output.integer_scale : 1, 1};
+OutputScale OutputScaleOf(const WaylandOutput& output) {
+  return ScaleOfOutput(output.DesktopWidth(), output.DesktopHeight(), output.logical_width, output.logical_height,
+                       output.integer_scale);
 }
 
-bool MapsExactly(const WaylandOutput& output) {
-  if (output.logical_width <= 0 || output.logical_height <= 0) return true;
-  const DeviceScale scale = ScaleOf(output);
-  return DeviceSpan(output.logical_width, scale) == output.DesktopWidth() &&
-         DeviceSpan(output.logical_height, scale) == output.DesktopHeight() &&
-         output.logical_width * scale.numerator % scale.denominator == 0 &&
-         output.logical_height * scale.numerator % scale.denominator == 0;
+DeviceScale ScaleOf(const WaylandOutput& output) { return OutputScaleOf(output).surface; }
+
+bool MapsExactly(const WaylandOutput& output) { return OutputScaleOf(output).exact; }
+
+std::int64_t DesktopXOf(const WaylandOutput& output) {
+  return DeviceSpan(output.logical_x, OutputScaleOf(output).layout);
+}
+
+std::int64_t DesktopYOf(const WaylandOutput& output) {
+  return DeviceSpan(output.logical_y, OutputScaleOf(output).layout);
 }
 
 }  // namespace rw

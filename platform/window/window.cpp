@@ -5,6 +5,7 @@
 #include "platform/window/events_input.h"
 #include "platform/window/events_queue.h"
 #include "platform/window/scale_warning.h"
+#include "platform/window/window_exposure.h"
 #include "platform/window/window_flags.h"
 #include "platform/window/window_full_screen.h"
 #include "platform/window/window_icon.h"
@@ -29,6 +30,9 @@ constexpr std::int64_t kMaxInnerSizePx = 16384;
 // Positions beyond this lie far off every desktop; clamping keeps Qt's
 // integer geometry from overflowing.
 constexpr std::int64_t kMaxPositionPx = 1 << 20;
+// How long the first window waits for the compositor's first configure
+// before the scale is judged anyway.
+constexpr int kMostExposureWaitMs = 3000;
 
 std::map<std::int64_t, ProgramWindow*> g_windows;
 QPointer<QWidget> g_control_target;
@@ -57,6 +61,19 @@ void WindowDestroyedOnX11(std::uintptr_t native_id) {
 
 void FrameExtentsChangedOnX11(std::uintptr_t native_id) {
   if (ProgramWindow* window = FindProgramWindowByNativeId(native_id)) window->FrameExtentsChanged();
+}
+
+// The scale is judged once, at the first window, and only when the
+// compositor has configured it: before that neither its frame nor, on some
+// compositors, the outputs are settled.
+void JudgeScaleAt(ProgramWindow& window, bool full_screen) {
+  static bool judged = false;
+  if (judged || !window.ShowsPicturesNatively()) return;
+  judged = true;
+  QWindow* handle = window.windowHandle();
+  if (!handle) return;
+  AwaitExposure(*handle, kMostExposureWaitMs);
+  WarnOnceIfPicturesScaled(full_screen, !handle->frameMargins().isNull());
 }
 
 }  // namespace
@@ -93,7 +110,7 @@ std::int64_t OpenWindow(std::int64_t number, std::int64_t x, std::int64_t y, std
   g_windows[number] = window;
   g_control_target = window;
   g_front = window;
-  WarnOnceIfPicturesScaled();
+  JudgeScaleAt(*window, (flags & kFullScreenFlag) != 0);
   return 1;
 }
 

@@ -28,9 +28,8 @@ std::unique_ptr<FramePacer> StartNativeFrames(std::int64_t number, QSize picture
   if (!handle || picture.isEmpty()) return nullptr;
   if (window->ShowsPicturesNatively()) {
     // Over the window's pixel surface, where that shows its pictures.
-    const QMargins frame = handle->frameMargins();
     std::unique_ptr<FramePacer> pacer =
-        WaylandFramePacer::Create(*handle, picture, WindowScale(), QPoint(frame.left(), frame.top()),
+        WaylandFramePacer::Create(*handle, picture, WindowScale(), window->PictureOffset(),
                                   window->palette().color(QPalette::Window), std::move(painter));
     // The new sub-surface appears with the window's own next commit.
     if (pacer) window->update();

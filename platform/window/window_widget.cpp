@@ -52,9 +52,13 @@ void ProgramWindow::ShowPicture() {
     if (!pixels_) return;  // no Wayland surface yet: the first paint brings it
     window_must_commit = true;
   }
-  // Where Qt draws the decorations itself, the content starts inside them.
+  // Where Qt draws the decorations itself, the content starts inside them;
+  // the picture starts at the next whole step of the scale, so that it lies
+  // on whole device pixels wherever the window does.
   const QMargins frame = window->frameMargins();
-  const QPoint offset(frame.left(), frame.top());
+  const std::int64_t step = WindowScale().denominator;
+  const auto on_step = [step](int v) { return static_cast<int>((v + step - 1) / step * step); };
+  const QPoint offset(on_step(frame.left()), on_step(frame.top()));
   window_must_commit = window_must_commit || offset != pixels_offset_;
   pixels_offset_ = offset;
   pixels_->Show(picture, WindowScale(), offset, palette().color(QPalette::Window));
@@ -111,6 +115,12 @@ void ProgramWindow::ShowPlaced(QPoint frame_position, QSize inner, bool centred)
 
 bool ProgramWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Expose && watched == windowHandle() && windowHandle()->isExposed()) {
+    // On Wayland this comes before the compositor maps the window, so a
+    // maximised state that it chooses at mapping (mutter does so for a window
+    // this large) is kept: undone, mutter centres the window at three
+    // quarters of the screen, and grown back to its size from there it hangs
+    // over the screen's edges, while maximised it shows the picture 1:1 at
+    // the desktop's top-left.
     may_restore_ = false;
     watched->removeEventFilter(this);
   }
