@@ -125,7 +125,9 @@ X11PresentFrames::~X11PresentFrames() {
     if (bypass_atom_ != XCB_ATOM_NONE) xcb_delete_property(c, window_, bypass_atom_);
     for (const Slot& slot : slots_) xcb_free_pixmap(c, slot.pixmap);
     if (gc_) xcb_free_gc(c, gc_);
-    xcb_flush(c);
+    // Handled before the connection goes, and before the next run's
+    // connection, which the server may read first, sets the property again.
+    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
   }
 }
 
