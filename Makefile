@@ -14,6 +14,9 @@ PREFIX ?= /usr/local
 # the GNOME tests run headless mutter and GNOME Shell with PipeWire for their
 # screen casts (gstreamer, python3-gi), the KDE tests headless KWin with
 # Breeze and its fake input (plasma-wayland-protocols, python3-dbus).
+# The motion images' frames go through the X server's Present extension
+# (libxcb-present-dev); their timing is tested under Weston's headless
+# output against its own weston-presentation-shm (weston).
 PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-wayland libx11-dev \
             fonts-liberation2 libgtest-dev libgmock-dev libbenchmark-dev \
             xvfb xauth xdotool x11-apps x11-xserver-utils imagemagick \
@@ -24,7 +27,8 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev qt6-wayland libx11-dev \
             sway grim wtype python3 openbox python3-html5lib chromium \
             gnome-shell pipewire wireplumber gstreamer1.0-pipewire gstreamer1.0-tools \
             gstreamer1.0-plugins-base gstreamer1.0-plugins-good wayland-utils python3-gi gir1.2-glib-2.0 \
-            kwin-wayland kwin-style-breeze plasma-wayland-protocols python3-dbus
+            kwin-wayland kwin-style-breeze plasma-wayland-protocols python3-dbus \
+            libxcb-present-dev weston
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

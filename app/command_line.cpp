@@ -21,7 +21,16 @@ void SetAction(CommandLine& line, Action action) {
   if (line.action == Action::Run) line.action = action;
 }
 
-constexpr std::array<OptionEntry, 10> kOptions = {{
+constexpr std::int64_t kMaxSeconds = 3600;
+
+// The decimal number of seconds 1 to kMaxSeconds; 0 for anything else.
+std::int64_t Seconds(const std::string& value) {
+  if (value.empty() || value.size() > 4 || value.find_first_not_of("0123456789") != std::string::npos) return 0;
+  const std::int64_t seconds = std::stoll(value);
+  return seconds <= kMaxSeconds ? seconds : 0;
+}
+
+constexpr std::array<OptionEntry, 12> kOptions = {{
     {"--help", false, [](CommandLine& l, const std::string&) { l.action = Action::Help; }},
     {"--version", false, [](CommandLine& l, const std::string&) { l.action = Action::Version; }},
     {"--monitors", false, [](CommandLine& l, const std::string&) { SetAction(l, Action::Monitors); }},
@@ -32,7 +41,19 @@ constexpr std::array<OptionEntry, 10> kOptions = {{
     {"--check", false, [](CommandLine& l, const std::string&) { l.check = true; }},
     {"--report", true, [](CommandLine& l, const std::string& v) { l.report = v; }},
     {"--operator", true, [](CommandLine& l, const std::string& v) { l.operator_name = v; }},
+    {"--measure-refresh", false, [](CommandLine& l, const std::string&) { SetAction(l, Action::MeasureRefresh); }},
+    // A bad number leaves -1, which the checks after the options name.
+    {"--seconds", true, [](CommandLine& l, const std::string& v) { l.seconds = Seconds(v) > 0 ? Seconds(v) : -1; }},
 }};
+
+// Whether `option` comes before the end of the options.
+bool HasOption(const std::vector<std::string>& arguments, std::string_view option) {
+  for (const std::string& argument : arguments) {
+    if (argument == "--") return false;
+    if (argument == option) return true;
+  }
+  return false;
+}
 
 const OptionEntry* FindOption(std::string_view name) {
   for (const OptionEntry& option : kOptions) {
@@ -79,7 +100,19 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     option->apply(line, value);
     if (line.action == Action::Help || line.action == Action::Version) return line;
   }
-  if (line.json && line.action != Action::Monitors) return Failure("option '--json' needs '--monitors'");
+  const bool measure = line.action == Action::MeasureRefresh;
+  if (HasOption(arguments, "--monitors") && HasOption(arguments, "--measure-refresh")) {
+    return Failure("option '--measure-refresh' does not go with '--monitors'");
+  }
+  if (line.json && line.action != Action::Monitors && !measure) {
+    return Failure("option '--json' needs '--monitors' or '--measure-refresh'");
+  }
+  if (line.seconds && !measure) return Failure("option '--seconds' needs '--measure-refresh'");
+  if (line.seconds && *line.seconds < 1) {
+    return Failure("option '--seconds' takes a whole number of seconds from 1 to 3600");
+  }
+  if (measure && !line.pattern.empty()) return Failure("option '--pattern' does not go with '--measure-refresh'");
+  if (measure && line.check) return Failure("option '--check' does not go with '--measure-refresh'");
   if (line.action == Action::Monitors && !line.monitor.empty()) {
     return Failure("option '--monitor' does not go with '--monitors'");
   }
@@ -114,7 +147,8 @@ std::string ProgramUsage() {
          "                  says (maker, model, serial number, year, image size, native\n"
          "                  mode, pixel density), and whether the desktop runs the\n"
          "                  panel's native resolution\n"
-         "  --json          with --monitors: the same as one JSON document\n"
+         "  --json          with --monitors or --measure-refresh: the same as one JSON\n"
+         "                  document\n"
          "  --monitor NAME  measure, describe and test monitor NAME instead of the\n"
          "                  primary one: its connector name (for example DP-1) or its\n"
          "                  number in the --monitors list; the window opens at its\n"
@@ -135,12 +169,24 @@ std::string ProgramUsage() {
          "                  named by date, time, maker, model and serial number. An\n"
          "                  existing file is never replaced: -2, -3, ... is added\n"
          "  --operator NAME with --check: name the person checking in the report\n"
+         "  --measure-refresh\n"
+         "                  measure the refresh of the monitor (the primary one, or\n"
+         "                  --monitor NAME): show the frame-sequence image in full\n"
+         "                  screen, one new frame per refresh, for a few seconds,\n"
+         "                  then print the connector, the mode's nominal and the\n"
+         "                  measured rate, the frames shown, missed and discarded,\n"
+         "                  the percentiles of the intervals and the time source;\n"
+         "                  no warning box, Escape ends it early\n"
+         "  --seconds N     with --measure-refresh: measure N seconds from the first\n"
+         "                  frame shown (1 to 3600, default 5)\n"
          "  --help          show this help and exit\n"
          "  --version       show the version and exit\n"
          "\n"
          "Keys: SPACE the next test image, 0 to 8 the first nine; with --full-screen\n"
          "or --pattern also Backspace the previous one and a letter for each of the\n"
-         "others. Test images by ID (key):\n") +
+         "others. The last two move, one new frame per refresh, and are counted in\n"
+         "their top strip; a box warns before the first of them. Test images by ID\n"
+         "(key):\n") +
          SeriesKeyList() +
          "\n"
          "Keys of --check: J the image is in order, N it shows a fault (then type an\n"
@@ -155,6 +201,12 @@ std::string ProgramUsage() {
          "\n"
          "The EDIDs come from the X server (RandR) and from the kernel's connectors in\n"
          "/sys/class/drm, or the folder that RASTERWACHT_DRM_DIR names.\n"
+         "\n"
+         "The time source says how far the measured figures can be trusted:\n"
+         "\"hardware\" is the display's own clock and refresh counter, \"compositor\"\n"
+         "the compositor's or X server's estimate, \"timer\" the program's own\n"
+         "timer, which knows nothing of what reached the screen. A frame that the\n"
+         "monitor itself drops shows only on a photo of frame-sequence.\n"
          "\n"
          "Exit status: 0 on success (also after a check whose report could not be\n"
          "written), 1 if no display or monitor is found, 2 for a bad argument or an\n"

@@ -10,9 +10,10 @@ namespace rw {
 // What the arguments of rasterwacht ask for. Without any, the program runs
 // its window exactly as it always has.
 struct CommandLine {
-  enum class Action { Run, Help, Version, Monitors };
+  enum class Action { Run, Help, Version, Monitors, MeasureRefresh };
   Action action = Action::Run;
-  bool json = false;  // --monitors as one JSON document
+  bool json = false;  // --monitors or --measure-refresh as one JSON document
+  std::optional<std::int64_t> seconds;  // --seconds: how long --measure-refresh measures (5 unless given)
   std::string monitor;       // --monitor: connector name or list index; empty for the primary
   bool full_screen = false;  // --full-screen
   std::string pattern;       // --pattern: the id of the first image; empty for none
@@ -29,7 +30,8 @@ struct CommandLine {
 // options. --help and --version win over everything after them. --monitor,
 // --full-screen, --pattern and --check shape the window and so do not go
 // with --monitors; --check has its own order of images, not --pattern's, and
-// --report and --operator belong to it.
+// --report and --operator belong to it. --measure-refresh takes --seconds,
+// --monitor and --json, and no other option that shapes the window.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
 // The text of --help.

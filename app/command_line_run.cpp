@@ -3,6 +3,7 @@
 #include "app/command_line.h"
 #include "app/main_window_options.h"
 #include "app/monitor_list.h"
+#include "patterns/series.h"
 #include "info/version/version_reader.h"
 #include "platform/display/display_probe.h"
 
@@ -66,7 +67,15 @@ std::optional<int> RunCommandLine(int& argc, char** argv) {
       return ListMonitors(line.json, argc, argv);
     case CommandLine::Action::Run:
       SetMainWindowOptions({line.monitor, line.full_screen || line.check, line.first_pattern,
-                            line.check ? std::optional(CheckOptions{line.report, line.operator_name}) : std::nullopt});
+                            line.check ? std::optional(CheckOptions{line.report, line.operator_name}) : std::nullopt,
+                            std::nullopt});
+      break;
+    case CommandLine::Action::MeasureRefresh:
+      // It asked for figures: without a display that is a failure, not the
+      // quiet end of the window without one.
+      if (!DisplayAvailable()) return Fail(kExitFailure, "no display found");
+      SetMainWindowOptions({line.monitor, true, SeriesNumberOf("frame-sequence"), std::nullopt,
+                            MeasureOptions{line.seconds.value_or(5), line.json}});
       break;
   }
   return std::nullopt;

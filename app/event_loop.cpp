@@ -1,8 +1,11 @@
 #include "app/event_loop.h"
 
 #include "app/pattern_menu.h"
+#include "app/program_refresh.h"
 #include "app/startup.h"
 #include "info/information_page.h"
+#include "motion/motion_run.h"
+#include "motion/motion_warning.h"
 #include "patterns/redraw.h"
 #include "patterns/series.h"
 #include "platform/base/clock.h"
@@ -23,13 +26,35 @@ constexpr std::int64_t kKeyPollIntervalMs = 100;
 // Only with the whole series do Backspace and the title follow the image.
 bool WholeSeries() { return PatternCount > kBasicPatterns; }
 
+// The image on the screen; -1 before the first.
+std::int64_t g_shown = -1;
+
+std::int64_t After(std::int64_t pattern) { return pattern + 1 >= PatternCount ? 0 : pattern + 1; }
+
 void RepaintIfPending() {
   if (RedrawPending != 1) return;
+  RedrawPending = 0;
+  if (IsMotionImage(NextPattern) && !ConfirmMotionWarning()) {
+    // Left with Escape: the image before stays; at the start the first
+    // image of the series comes instead.
+    if (g_shown >= 0) {
+      NextPattern = After(g_shown);
+      return;
+    }
+    NextPattern = 0;
+  }
+  const bool moving = IsMotionImage(NextPattern);
+  const double nominal_hz = moving ? ProgramMonitorMode().refresh_hz : 0;
+  if (moving) PrepareMotionRun(NextPattern, nominal_hz);
   RedrawPattern(NextPattern);
   if (DrawToImage == 1) SetImageViewImage(0, ImageHandle(0));
   if (WholeSeries()) SetWindowTitle(0, MainWindowTitle(NextPattern));
-  NextPattern = NextPattern + 1 >= PatternCount ? 0 : NextPattern + 1;
-  RedrawPending = 0;
+  // The new picture is up before the frames of the old one stop, so that
+  // their last frame never shows again.
+  StopMotionRun();
+  if (moving) StartMotionRun(NextPattern, nominal_hz);
+  g_shown = NextPattern;
+  NextPattern = After(NextPattern);
 }
 
 void RunInformationPage() {

@@ -1,6 +1,7 @@
 #include "app/check_program.h"
 #include "app/command_line_run.h"
 #include "app/event_loop.h"
+#include "app/measure_refresh.h"
 #include "app/startup.h"
 #include "platform/display/display_probe.h"
 #include "platform/display/qt_messages.h"
@@ -21,6 +22,8 @@ int main(int argc, char** argv) {
   rw::StartProgram();
   if (rw::CheckWasAsked()) {
     rw::RunCheckProgram();
+  } else if (rw::MeasureWasAsked()) {
+    rw::RunMeasureRefresh();
   } else {
     rw::RunEventLoop();
   }

@@ -13,6 +13,12 @@ struct CheckOptions {
   std::string operator_name;  // empty: nobody named
 };
 
+// What --measure-refresh asks for besides the full-screen window.
+struct MeasureOptions {
+  std::int64_t seconds = 5;
+  bool json = false;
+};
+
 // How the command line shapes the main window. The defaults are the
 // program without arguments: the primary monitor, a framed window at the
 // desktop's top-left.
@@ -21,6 +27,7 @@ struct MainWindowOptions {
   bool full_screen = false;
   std::optional<std::int64_t> first_pattern;  // --pattern: the image shown first
   std::optional<CheckOptions> check;          // --check (which also sets full_screen)
+  std::optional<MeasureOptions> measure;      // --measure-refresh (likewise)
 };
 
 void SetMainWindowOptions(MainWindowOptions options);

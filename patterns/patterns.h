@@ -33,4 +33,9 @@ void DrawInversionPanels();
 void DrawCheckerboard();
 void DrawChromaLines();
 
+// The motion images (patterns/motion_frames.h): frame MotionFrameNumber()
+// at MotionRefreshHz(), with the status strip.
+void DrawMotion();
+void DrawFrameSequence();
+
 }  // namespace rw

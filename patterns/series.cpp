@@ -19,7 +19,7 @@ constexpr std::int64_t Digit(int digit) { return kDigitKey0 + digit; }
 
 // Further images are appended at the end; the numbers of those before them,
 // which the digits and the renderer use, stay.
-constexpr std::array<SeriesImage, 22> kSeries = {{
+constexpr std::array<SeriesImage, 24> kSeries = {{
     {"vertical-lines", u"Senkrechte Linien - abwechselnd schwarz und weiß 1 Pixel breit", Digit(0),
      [] { DrawVerticalLines(), DrawLineLabels(), DrawCaption(); }, Always},
     {"horizontal-lines", u"Waagrechte Linien - abwechselnd schwarz und weiß 1 Pixel breit", Digit(1),
@@ -48,6 +48,10 @@ constexpr std::array<SeriesImage, 22> kSeries = {{
     {"inversion", u"Inversion und Flimmern", Letter('I'), DrawInversionPanels, Always},
     {"checkerboard", u"Schachbrett 1 Pixel", Letter('H'), DrawCheckerboard, Always},
     {"chroma", u"Farbauflösung", Letter('U'), DrawChromaLines, Always},
+    // The motion images: each redraw paints one frame, whose number and
+    // rate patterns/motion_frames.h holds.
+    {"motion", u"Bewegung", Letter('N'), DrawMotion, Always},
+    {"frame-sequence", u"Bildfolge", Letter('L'), DrawFrameSequence, Always},
 }};
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "info/display_metrics.h"
 #include "info/full_screen_area.h"
 #include "info/version/version_reader.h"
+#include "patterns/motion_frames.h"
 #include "patterns/redraw.h"
 #include "platform/base/random.h"
 #include "platform/display/desktops.h"
@@ -61,6 +62,7 @@ int Render(const rw::RenderOptions& options, int& argc, char** argv) {
   rw::DrawToImage = 1;
   if (options.seed) rw::SeedRandom(*options.seed);
   rw::WheelPosition = options.wheel_position;
+  rw::SetMotionFrame(options.frame.value_or(0), options.refresh_hz.value_or(60.0));
   rw::RedrawPattern(options.pattern);
   const QString error = rw::SavePng(*rw::ImageHandle(0), options.output_path);
   rw::ShutdownPlatform();

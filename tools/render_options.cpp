@@ -1,6 +1,9 @@
 #include "tools/render_options.h"
 
+#include "patterns/motion_frames.h"
 #include "patterns/series.h"
+
+#include <QRegularExpression>
 
 #include <charconv>
 #include <limits>
@@ -10,6 +13,7 @@ namespace rw {
 namespace {
 
 constexpr std::int64_t kMaxDesktopPx = 32767;
+constexpr double kMaxRefreshHz = 1000;
 
 // A whole decimal number (or 0x hex when `allow_hex`), nothing else around
 // it; nullopt for anything that is not, or that overflows 64 bits.
@@ -50,9 +54,23 @@ bool ParseDesktop(const QString& text, RenderOptions& options) {
   return true;
 }
 
+// A refresh rate of 1 to 1000 Hz in decimal, with a point and up to three
+// decimals (59.94): nothing else, no sign, no exponent.
+std::optional<double> ParseRefresh(const QString& text) {
+  static const QRegularExpression kDecimal(u"^[0-9]{1,4}(\\.[0-9]{1,3})?$"_qs);
+  if (!kDecimal.match(text).hasMatch()) return std::nullopt;
+  const double hz = text.toDouble();
+  if (hz < 1 || hz > kMaxRefreshHz) return std::nullopt;
+  return hz;
+}
+
 // Applies option `name` with `value`; false when the value is bad.
 bool ApplyOption(const QString& name, const QString& value, RenderOptions& options) {
   if (name == u"--desktop") return ParseDesktop(value, options);
+  if (name == u"--refresh") {
+    options.refresh_hz = ParseRefresh(value);
+    return options.refresh_hz.has_value();
+  }
   std::optional<std::int64_t> n;
   if (name == u"--depth") {
     n = ParseInRange(value, 1, 64);
@@ -66,12 +84,16 @@ bool ApplyOption(const QString& name, const QString& value, RenderOptions& optio
   } else if (name == u"--wheel") {
     n = ParseInRange(value, -1530, 1530);
     if (n) options.wheel_position = *n;
+  } else if (name == u"--frame") {
+    n = ParseInRange(value, 0, std::numeric_limits<std::int64_t>::max());
+    if (n) options.frame = *n;
   }
   return n.has_value();
 }
 
 bool TakesValue(const QString& name) {
-  return name == u"--desktop" || name == u"--depth" || name == u"--dpi" || name == u"--seed" || name == u"--wheel";
+  return name == u"--desktop" || name == u"--depth" || name == u"--dpi" || name == u"--seed" || name == u"--wheel" ||
+         name == u"--refresh" || name == u"--frame";
 }
 
 ParsedOptions Failure(const QString& message) { return {RenderOptions{}, message}; }
@@ -128,6 +150,10 @@ ParsedOptions ParseRenderOptions(const std::vector<QString>& arguments) {
                    QString::fromStdString(SeriesIdList()) + u")"_qs);
   }
   if (positional[1].isEmpty()) return Failure(u"empty output file name"_qs);
+  if ((options.refresh_hz || options.frame) && !MotionImageOf(*pattern)) {
+    return Failure(u"--refresh and --frame belong to the motion images (motion, frame-sequence), not '"_qs +
+                   positional[0] + u"'"_qs);
+  }
   options.pattern = *pattern;
   options.output_path = positional[1];
   return parsed;
@@ -149,6 +175,11 @@ QString RenderUsage() {
          "  --wheel P       colour-circle position of pattern 8, -1530 to 1530 (default 0)\n"
          "  --full-screen   the drawing area is the whole desktop, as rasterwacht\n"
          "                  --full-screen shows it: --desktop WxH draws W x H pixels\n"
+         "  --refresh HZ    for motion and frame-sequence: the refresh rate the frames\n"
+         "                  move at, 1 to 1000, decimals allowed (default 60)\n"
+         "  --frame N       for motion and frame-sequence: draw frame N, the number of\n"
+         "                  refreshes since the image began (default 0); the status\n"
+         "                  strip at the top stays black\n"
          "  --help          show this help and exit\n"
          "  --version       show the version and exit\n"
          "\n"

@@ -19,6 +19,9 @@ struct RenderOptions {
   std::optional<std::uint32_t> seed;
   std::int64_t wheel_position = 0;
   bool full_screen = false;  // the drawing area is the whole desktop
+  // The motion images' frame and the refresh rate they move at; only for them.
+  std::optional<double> refresh_hz;
+  std::optional<std::int64_t> frame;
   std::int64_t pattern = 0;
   QString output_path;
 };

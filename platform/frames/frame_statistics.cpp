@@ -38,7 +38,7 @@ void FrameStatistics::Add(const FrameFeedback& feedback) {
     any_shown_ = true;
     all_hardware_ = HardwareTimed(feedback);
     last_ = feedback;
-    last_refresh_ns_ = feedback.refresh_ns;
+    last_refresh_ns_ = feedback.vsync ? feedback.refresh_ns : 0;
     return;
   }
   const std::int64_t dt = std::max<std::int64_t>(0, feedback.time_ns - last_.time_ns);
@@ -46,10 +46,11 @@ void FrameStatistics::Add(const FrameFeedback& feedback) {
   if (counter_valid) {
     d = static_cast<std::int64_t>(std::min<std::uint64_t>(feedback.counter - last_.counter, 1u << 30));
   } else {
-    const std::int64_t period = feedback.refresh_ns > 0 ? feedback.refresh_ns : RecentMedianNs();
+    const std::int64_t period = feedback.vsync && feedback.refresh_ns > 0 ? feedback.refresh_ns : RecentMedianNs();
     if (period > 0) d = std::max<std::int64_t>(1, std::llround(static_cast<double>(dt) / static_cast<double>(period)));
   }
   all_hardware_ = all_hardware_ && counter_valid && HardwareTimed(feedback);
+  all_counted_ = all_counted_ && counter_valid;
   missed_ += d - 1;
   refreshes_ += d;
   total_ns_ += dt;
@@ -58,7 +59,7 @@ void FrameStatistics::Add(const FrameFeedback& feedback) {
   refreshes_us_.Add(Microseconds(static_cast<double>(dt) / static_cast<double>(d)));
   recent_ns_[static_cast<std::size_t>(recent_count_ % static_cast<std::int64_t>(recent_ns_.size()))] = dt;
   ++recent_count_;
-  if (feedback.refresh_ns > 0) last_refresh_ns_ = feedback.refresh_ns;
+  if (feedback.vsync && feedback.refresh_ns > 0) last_refresh_ns_ = feedback.refresh_ns;
   last_ = feedback;
 }
 
@@ -67,9 +68,13 @@ FrameCounts FrameStatistics::Counts() const {
   counts.frames = frames_;
   counts.missed = missed_;
   counts.discarded = discarded_;
-  const std::int64_t median_us = refreshes_us_.Percentile(0.5);
-  if (median_us > 0) counts.measured_hz = 1e6 / static_cast<double>(median_us);
   if (total_ns_ > 0) counts.mean_hz = static_cast<double>(refreshes_) * 1e9 / static_cast<double>(total_ns_);
+  const std::int64_t median_us = refreshes_us_.Percentile(0.5);
+  if (frames_ > 1 && all_counted_) {
+    counts.measured_hz = counts.mean_hz;
+  } else if (median_us > 0) {
+    counts.measured_hz = 1e6 / static_cast<double>(median_us);
+  }
   counts.p50_ms = static_cast<double>(intervals_us_.Percentile(0.5)) / 1000.0;
   counts.p99_ms = static_cast<double>(intervals_us_.Percentile(0.99)) / 1000.0;
   counts.max_ms = static_cast<double>(max_ns_) / 1e6;

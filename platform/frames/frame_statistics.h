@@ -17,7 +17,7 @@ struct FrameCounts {
   std::int64_t frames = 0;      // pictures shown
   std::int64_t missed = 0;      // refreshes that showed the previous picture again
   std::int64_t discarded = 0;   // pictures never shown
-  double measured_hz = 0;       // 1 / the median refresh interval; 0 before two frames
+  double measured_hz = 0;       // the refresh rate measured; 0 before two frames
   double mean_hz = 0;           // refreshes over the time they took
   double p50_ms = 0;            // intervals between shown frames
   double p99_ms = 0;
@@ -28,10 +28,16 @@ struct FrameCounts {
 // Counts the answers about the pictures of one motion run. Between two
 // shown frames d refreshes passed: from the refresh counter where it is
 // valid (non-zero, increasing, vsync), else the time between them over the
-// refresh period, which is the answer's own where it names one and else the
-// median interval of the last 120 frames (a headless compositor that ticks
-// at 62.5 Hz while calling its mode 60 Hz is measured, not believed). The
-// d - 1 refreshes between count as missed.
+// refresh period, which is the answer's own where it is tied to the
+// refreshes (vsync) and else the median interval of the last 120 frames (a
+// headless compositor that ticks at 62.5 Hz while calling its mode 60 Hz is
+// measured, not believed). The d - 1 refreshes between count as missed.
+//
+// The measured rate is 1 / the median of the intervals per refresh. Where
+// the counter counted every interval it is the counter's refreshes over the
+// time they took instead: the times of such answers jitter with the
+// server's timer (an X server's clock ticks in whole milliseconds), which
+// biases a median, while the counter does not.
 class FrameStatistics {
  public:
   // `timer_only`: the times are the program's own timer's, not answers.
@@ -53,6 +59,7 @@ class FrameStatistics {
   bool timer_only_;
   bool any_shown_ = false;
   bool all_hardware_ = true;
+  bool all_counted_ = true;  // every interval's d came from the counter
   FrameFeedback last_;
   std::int64_t frames_ = 0;
   std::int64_t missed_ = 0;

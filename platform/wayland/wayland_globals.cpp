@@ -1,6 +1,7 @@
 #include "platform/wayland/wayland_globals.h"
 
 #include "fractional-scale-v1-client-protocol.h"
+#include "presentation-time-client-protocol.h"
 #include "viewporter-client-protocol.h"
 #include "xdg-output-unstable-v1-client-protocol.h"
 
@@ -53,6 +54,7 @@ struct Binding {
     if (output_manager) zxdg_output_manager_v1_destroy(output_manager);
     if (globals.viewporter) wp_viewporter_destroy(globals.viewporter);
     if (globals.fractional_scale_manager) wp_fractional_scale_manager_v1_destroy(globals.fractional_scale_manager);
+    if (globals.presentation) wp_presentation_destroy(globals.presentation);
     if (globals.shm) wl_shm_destroy(globals.shm);
     if (globals.subcompositor) wl_subcompositor_destroy(globals.subcompositor);
     if (globals.compositor) wl_compositor_destroy(globals.compositor);
@@ -150,6 +152,8 @@ void OnGlobal(void* data, wl_registry* registry, uint32_t name, const char* inte
   } else if (std::strcmp(interface, wp_fractional_scale_manager_v1_interface.name) == 0) {
     g.fractional_scale_manager =
         static_cast<wp_fractional_scale_manager_v1*>(bind(&wp_fractional_scale_manager_v1_interface, 1));
+  } else if (std::strcmp(interface, wp_presentation_interface.name) == 0) {
+    g.presentation = static_cast<wp_presentation*>(bind(&wp_presentation_interface, 1));
   } else if (std::strcmp(interface, zxdg_output_manager_v1_interface.name) == 0) {
     binding->output_manager = static_cast<zxdg_output_manager_v1*>(bind(&zxdg_output_manager_v1_interface, 3));
     for (const std::unique_ptr<OutputSlot>& slot : binding->output_slots) AskLogicalSize(*binding, *slot);

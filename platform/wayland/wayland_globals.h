@@ -10,6 +10,7 @@ struct wl_event_queue;
 struct wl_shm;
 struct wl_subcompositor;
 struct wp_fractional_scale_manager_v1;
+struct wp_presentation;
 struct wp_viewporter;
 
 namespace rw {
@@ -47,6 +48,7 @@ struct WaylandGlobals {
   // The last scale other than 1 the compositor preferred for one of the
   // program's pixel surfaces, in 120ths; 0 while it named none.
   std::int32_t preferred_scale_120 = 0;
+  wp_presentation* presentation = nullptr;  // nullptr where the compositor has none
   std::vector<WaylandOutput> outputs;   // in the order the compositor announced them
 };
 

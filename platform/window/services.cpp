@@ -7,6 +7,7 @@
 #include "platform/window/events_queue.h"
 #include "platform/window/menu.h"
 #include "platform/window/window.h"
+#include "platform/window/window_frames.h"
 #include "platform/window/window_scaling.h"
 #include "platform/window/window_units.h"
 
@@ -33,6 +34,7 @@ void StartPlatform(int& argc, char** argv) {
 }
 
 void ShutdownPlatform() {
+  StopFramesBeforeShutdown();
   StopWatchingDisplayConnection();
   CloseAllWindows();
   ReleaseProgramWaylandGlobals();

@@ -37,6 +37,10 @@ class ProgramWindow : public QWidget {
   // the image view's image. Does nothing where Qt paints the pictures.
   void ShowPicture();
 
+  // Where ShowPicture last put the picture's top-left, logical units from
+  // the window surface's (frames over the picture go there too).
+  QPoint PictureOffset() const { return pixels_offset_; }
+
   // Opens the window in its normal state with `inner` size and the outer
   // frame at `frame_position`, or centred on the primary screen. Where an X11
   // window manager maximises it on its own while mapping it, the window

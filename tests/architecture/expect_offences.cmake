@@ -12,7 +12,7 @@ set(expected
   "platform/raster/native.cpp: <X11/Xlib.h> is native to platform/x11, which alone may include it"
   "platform/raster/upward.cpp: \"platform/window/window.h\" belongs to platform/window, and platform/raster may include platform/base\n"
   "platform/stray/loose.h lies in no room"
-  "platform/x11/callback.cpp: \"platform/display/desktops.h\" belongs to platform/display, and platform/x11 may include platform/base\n"
+  "platform/x11/callback.cpp: \"platform/display/desktops.h\" belongs to platform/display, and platform/x11 may include platform/base"
   "Includes against the rooms' directions: 6.")
 foreach(line IN LISTS expected)
   string(FIND "${output}" "${line}" at)

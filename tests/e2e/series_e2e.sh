@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# The whole test series in an X server: every image after the nine, started
-# by --full-screen --pattern ID, fills the screen exactly as the renderer
-# draws it and names itself in the title; SPACE, Backspace, the letters and
-# the menu reach all 22 images; without options the program keeps its nine.
+# The whole test series in an X server: every still image after the nine,
+# started by --full-screen --pattern ID, fills the screen exactly as the
+# renderer draws it and names itself in the title; SPACE, Backspace, the
+# letters and the menu reach all 24 images, the two motion images after the
+# warning box (Escape in it keeps the image before), their frames through
+# Present equal to the renderer's below the status strip; without options
+# the program keeps its nine.
 # Usage (inside xvfb_run.sh): series_e2e.sh PROGRAM RENDERER CLOSE_TOOL
 source "$(dirname "$0")/e2e_lib.sh"
 program=$1 renderer=$2 close_tool=$3
@@ -64,6 +67,47 @@ close_page() {
 
 repeat() { for _ in $(seq "$1"); do echo "$2"; done; }
 
+frame_of=$(dirname "$0")/motion_frame.py
+
+# answer_box KEY: the warning box is up; KEY (Return or Escape) answers it,
+# typed with the pointer over the box, which has the keyboard then.
+# Qt's hidden leader window bears the same name.
+box_up() { xdotool search --onlyvisible --name '^Rasterwacht$' 2>/dev/null | head -1; }
+answer_box() {
+  local box=""
+  for _ in $(seq 50); do
+    box=$(box_up)
+    [ -n "$box" ] && break
+    sleep 0.2
+  done
+  [ -n "$box" ] || fail "no warning box"
+  eval "$(xdotool getwindowgeometry --shell "$box")"
+  xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
+  sleep 0.3
+  xdotool key "$1"
+  for _ in $(seq 50); do
+    [ -z "$(box_up)" ] && break
+    sleep 0.1
+  done
+  [ -z "$(box_up)" ] || fail "the warning box did not close on $1"
+  xdotool mousemove 200 200
+}
+
+# expect_frame NAME ID: the shot of motion image ID equals, below the status
+# strip, the renderer's frame n at 60 Hz (Xvfb's own clock; its mode names
+# no rate); prints n.
+expect_frame() {
+  local name=$1 id=$2 n diff
+  shot "$work/$name.png"
+  n=$("$frame_of" "$work/$name.png" "$id" "$area_width" "$area_height" 60) || fail "$name: no frame of $id: $n"
+  reference "${name}_frame" --full-screen --frame "$n" "$id" >/dev/null
+  convert "$work/$name.png" -crop "${area_width}x$((area_height - 30))+0+30" +repage "$work/${name}_below.png"
+  convert "$work/${name}_frame.png" -crop "${area_width}x$((area_height - 30))+0+30" +repage "$work/${name}_frame_below.png"
+  diff=$(differing_pixels "$work/${name}_below.png" "$work/${name}_frame_below.png")
+  [ "$diff" = 0 ] || fail "$name: $diff pixels differ from frame $n of $id"
+  echo "$n"
+}
+
 area_width=$desktop_width area_height=$desktop_height
 
 # Each further image by its id, in full screen.
@@ -89,9 +133,29 @@ expect_title "Monochrom-Fläche - Farbe mit Scrollrad einstellbar"
 hold u
 expect_picture key_u "$work/chroma.png"
 hold space
-expect_picture space_after_chroma "$work/p0.png"
+answer_box Escape
+sleep 0.5
+expect_picture escape_keeps_chroma "$work/chroma.png"
+expect_title "Farbauflösung"
+hold space
+answer_box Return
+expect_title "Bewegung"
+first=$(expect_frame motion_a motion)
+sleep 0.3
+second=$(expect_frame motion_b motion)
+[ "$second" -gt "$first" ] || fail "motion frames $first then $second"
+hold space
+expect_title "Bildfolge"
+expect_frame sequence frame-sequence >/dev/null
+hold space
+expect_picture space_after_frame_sequence "$work/p0.png"
 hold BackSpace
-expect_picture backspace_from_0 "$work/chroma.png"
+expect_title "Bildfolge"
+[ -z "$(box_up)" ] || fail "a second warning box"
+hold BackSpace
+expect_title "Bewegung"
+hold BackSpace
+expect_picture backspace_to_chroma "$work/chroma.png"
 hold m
 expect_picture key_m "$work/gamma.png"
 hold i
@@ -100,7 +164,7 @@ hold 9
 sleep 0.5
 expect_picture key_9_does_nothing "$work/inversion.png"
 
-# The menu: the nine, a separator, the further thirteen, the page last.
+# The menu: the nine, a separator, the further fifteen, the page last.
 menu_keys $(repeat 10 Down) Return
 expect_picture menu_10th_item "$work/white.png"
 menu_keys $(repeat 22 Down) Return
@@ -109,10 +173,38 @@ menu_keys $(repeat 9 Down) Return
 expect_picture menu_9th_item "$work/p8.png"
 menu_keys c
 expect_picture menu_mnemonic_c "$work/black-levels.png"
-menu_keys $(repeat 23 Down) Return
+menu_keys $(repeat 25 Down) Return
 close_page
 expect_picture after_page "$work/black-levels.png"
 kill -0 "$program_pid" 2>/dev/null || fail "the program ended with the information page"
+
+# While frames run: the full-screen window asks a compositing manager to
+# leave it alone, and the menu, digits and letters work as with still
+# images; leaving the motion images takes the request back; Escape ends the
+# program from a motion image.
+hold l
+expect_title "Bildfolge"
+[ -z "$(box_up)" ] || fail "a warning box after the first motion image"
+expect_frame frames_again frame-sequence >/dev/null
+bypass() { xprop -id "$main_window" _NET_WM_BYPASS_COMPOSITOR; }
+[ "$(bypass)" = "_NET_WM_BYPASS_COMPOSITOR(CARDINAL) = 1" ] || fail "while frames run: $(bypass)"
+menu_keys $(repeat 10 Down) Return
+expect_picture menu_during_frames "$work/white.png"
+bypass | grep -q "not found" || fail "after the frames: $(bypass)"
+hold n
+expect_title "Bewegung"
+hold 8
+expect_picture digit_during_frames "$work/p8.png"
+hold n
+expect_title "Bewegung"
+escape_ends
+
+# A motion image first: Escape in the box leaves no image before it, so
+# the first of the series comes.
+start_series --full-screen --pattern motion
+answer_box Escape
+expect_picture escape_at_start "$work/p0.png"
+expect_title "Senkrechte Linien - abwechselnd schwarz und weiß 1 Pixel breit"
 escape_ends
 
 # --pattern without --full-screen: the series in the framed window.

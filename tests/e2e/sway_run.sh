@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Runs a command against a private headless sway (a real Wayland compositor,
 # software-rendered), with one output of the given mode and scale.
-# Usage: sway_run.sh POINTER_CLIENT WxH SCALE LAYOUT COMMAND [ARG...]
+# Usage: sway_run.sh POINTER_CLIENT WxH[@RHz] SCALE LAYOUT COMMAND [ARG...]
+# A mode with a refresh rate (1280x720@100Hz) is a custom mode of the
+# headless output, which then paces its frames at that rate.
 # LAYOUT "float" puts the program's windows where a desktop's window rule
 # would (floating, no border, at the output's top-left); "tile" leaves
 # sway's default tiling. sway refuses to run as root, so as root it and
@@ -73,6 +75,7 @@ mkfifo -m 600 "$POINTER_FIFO"
 pointer=$!
 exec 7>"$POINTER_FIFO"
 # The cursor waits in the output's bottom-right pixel, off every picture.
-width=${mode%x*} height=${mode#*x}
+size=${mode%@*}
+width=${size%x*} height=${size#*x}
 echo "move $((width - 1)) $((height - 1)) $width $height" >&7
 "$@"

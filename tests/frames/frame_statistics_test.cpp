@@ -132,6 +132,45 @@ TEST(FrameStatistics, AHeadlessTickOf62Point5HzCalled60IsMeasuredNotBelieved) {
   EXPECT_EQ(c.source, TimeSource::Compositor);
 }
 
+TEST(FrameStatistics, ARefreshNamedWithoutVsyncIsNotBelievedOverTheTimes) {
+  // Weston's headless output: presented with flags 0 and seq 0, a refresh of
+  // 60 Hz named, pictures shown every 25.3 ms at its own pace.
+  Recording r;
+  for (int i = 0; i < 300; ++i) r.Untimed(25'300'000, kNs60);
+  const FrameCounts c = r.Count();
+  EXPECT_EQ(c.missed, 0);
+  EXPECT_NEAR(c.measured_hz, 1e9 / 25'300'000.0, 0.01);
+  EXPECT_EQ(c.source, TimeSource::Compositor);
+}
+
+TEST(FrameStatistics, ARefreshNamedWithVsyncCountsFromTheFirstInterval) {
+  // No counter, but the answer's refresh is tied to the refreshes: the
+  // second frame, three refreshes late, counts two missed before any
+  // median exists.
+  FrameStatistics statistics;
+  statistics.Add({false, 1'000'000'000, 0, kNs60, true, false, false});
+  statistics.Add({false, 1'000'000'000 + 3 * kNs60, 0, kNs60, true, false, false});
+  EXPECT_EQ(statistics.Counts().missed, 2);
+  EXPECT_EQ(statistics.LastFrameNumber(), 3);
+}
+
+TEST(FrameStatistics, ACounterMeasuresTheRateWhereTheTimesJitterByWholeMilliseconds) {
+  // An X server's own 60 Hz clock: the MSC counts every refresh, the
+  // completion times fall on its millisecond timer, mostly early.
+  FrameStatistics statistics;
+  std::uint64_t msc = 1000;
+  for (int i = 0; i < 600; ++i, ++msc) {
+    const std::int64_t exact_us = static_cast<std::int64_t>(msc) * 1'000'000 / 60;
+    const std::int64_t t_us = exact_us / 1000 * 1000 + (i % 5 == 0 ? 700 : 0);
+    statistics.Add({false, t_us * 1000, msc, 0, true, false, false});
+  }
+  const FrameCounts c = statistics.Counts();
+  EXPECT_EQ(c.missed, 0);
+  EXPECT_NEAR(c.measured_hz, 60.0, 0.1);
+  EXPECT_NEAR(c.mean_hz, 60.0, 0.1);
+  EXPECT_EQ(c.source, TimeSource::Compositor);  // a copy, no hardware clock
+}
+
 TEST(FrameStatistics, TimerTimesSayTimerAndTheFirstFramesGiveNoRate) {
   FrameStatistics statistics(true);
   EXPECT_EQ(statistics.Counts().measured_hz, 0.0);

@@ -39,7 +39,7 @@ TEST(CommandLine, BadArgumentsNameThemselves) {
   EXPECT_EQ(Parse({"DP-1"}).error, "unexpected argument 'DP-1'");
   EXPECT_EQ(Parse({"--", "--help"}).error, "unexpected argument '--help'");
   EXPECT_EQ(Parse({"--monitors=yes"}).error, "option '--monitors' takes no value");
-  EXPECT_EQ(Parse({"--json"}).error, "option '--json' needs '--monitors'");
+  EXPECT_EQ(Parse({"--json"}).error, "option '--json' needs '--monitors' or '--measure-refresh'");
   EXPECT_EQ(Parse({"--monitors", "--bad"}).action, Action::Run);  // a failure runs nothing
 }
 
@@ -68,7 +68,7 @@ TEST(CommandLine, BadWindowOptions) {
   EXPECT_EQ(Parse({"--fullscreen"}).error, "unknown option '--fullscreen'");
   EXPECT_EQ(Parse({"--monitors", "--monitor", "1"}).error, "option '--monitor' does not go with '--monitors'");
   EXPECT_EQ(Parse({"--full-screen", "--monitors"}).error, "option '--full-screen' does not go with '--monitors'");
-  EXPECT_EQ(Parse({"--full-screen", "--json"}).error, "option '--json' needs '--monitors'");
+  EXPECT_EQ(Parse({"--full-screen", "--json"}).error, "option '--json' needs '--monitors' or '--measure-refresh'");
   EXPECT_EQ(Parse({"--full-screen", "DP-1"}).error, "unexpected argument 'DP-1'");
 }
 
@@ -85,13 +85,13 @@ TEST(CommandLine, PatternChoosesTheFirstImageByItsId) {
 }
 
 TEST(CommandLine, UnknownPatternNamesEveryIdOnOneLine) {
-  for (const char* bad : {"Gamma", "9", "gamma ", "motion", "-", "--full-screen"}) {
+  for (const char* bad : {"Gamma", "9", "gamma ", "Motion", "frame_sequence", "-", "--full-screen"}) {
     const CommandLine line = Parse({"--pattern", bad});
     EXPECT_EQ(line.error, std::string("unknown pattern '") + bad +
                               "'; the patterns are vertical-lines, horizontal-lines, circles, rectangles, "
                               "random-pixels, rainbow, small-text, colour-bars, one-colour, white, black, red, "
                               "green, blue, grey, black-levels, white-levels, gradients, gamma, inversion, "
-                              "checkerboard, chroma")
+                              "checkerboard, chroma, motion, frame-sequence")
         << bad;
     EXPECT_TRUE(line.error_lists_choices);
     EXPECT_EQ(line.first_pattern, std::nullopt);
@@ -131,6 +131,43 @@ TEST(CommandLine, BadCheckOptions) {
   EXPECT_EQ(Parse({"--check", "R.html"}).error, "unexpected argument 'R.html'");
 }
 
+TEST(CommandLine, MeasureRefreshWithItsSecondsMonitorAndJson) {
+  const CommandLine plain = Parse({"--measure-refresh"});
+  EXPECT_EQ(plain.action, Action::MeasureRefresh);
+  EXPECT_EQ(plain.seconds, std::nullopt);
+  EXPECT_FALSE(plain.json);
+  const CommandLine all = Parse({"--monitor", "DP-2", "--measure-refresh", "--seconds=10", "--json"});
+  EXPECT_EQ(all.action, Action::MeasureRefresh);
+  EXPECT_EQ(all.seconds, 10);
+  EXPECT_EQ(all.monitor, "DP-2");
+  EXPECT_TRUE(all.json);
+  EXPECT_TRUE(all.error.empty());
+  EXPECT_EQ(Parse({"--seconds", "3600", "--measure-refresh"}).seconds, 3600);
+  EXPECT_EQ(Parse({"--measure-refresh", "--seconds", "1"}).seconds, 1);
+  // It is full screen anyway.
+  EXPECT_EQ(Parse({"--measure-refresh", "--full-screen"}).action, Action::MeasureRefresh);
+  EXPECT_EQ(Parse({"--measure-refresh", "--help"}).action, Action::Help);
+}
+
+TEST(CommandLine, BadMeasureRefreshOptions) {
+  for (const char* bad : {"0", "3601", "-1", "+5", "5s", "2.5", "", " 5", "99999999999999999999"}) {
+    const CommandLine line = Parse({"--measure-refresh", std::string("--seconds=") + bad});
+    EXPECT_FALSE(line.error.empty()) << bad;
+    if (*bad) EXPECT_EQ(line.error, "option '--seconds' takes a whole number of seconds from 1 to 3600") << bad;
+  }
+  EXPECT_EQ(Parse({"--measure-refresh", "--seconds"}).error, "option '--seconds' needs a value");
+  EXPECT_EQ(Parse({"--seconds", "3"}).error, "option '--seconds' needs '--measure-refresh'");
+  EXPECT_EQ(Parse({"--monitors", "--seconds", "3"}).error, "option '--seconds' needs '--measure-refresh'");
+  EXPECT_EQ(Parse({"--measure-refresh=1"}).error, "option '--measure-refresh' takes no value");
+  EXPECT_EQ(Parse({"--measure-refresh", "--monitors"}).error, "option '--measure-refresh' does not go with '--monitors'");
+  EXPECT_EQ(Parse({"--monitors", "--measure-refresh"}).error, "option '--measure-refresh' does not go with '--monitors'");
+  EXPECT_EQ(Parse({"--measure-refresh", "--pattern", "motion"}).error,
+            "option '--pattern' does not go with '--measure-refresh'");
+  EXPECT_EQ(Parse({"--measure-refresh", "--check"}).error, "option '--check' does not go with '--measure-refresh'");
+  EXPECT_EQ(Parse({"--measure-refresh", "--report", "R.html"}).error, "option '--report' needs '--check'");
+  EXPECT_EQ(Parse({"--measure-refresh", "5"}).error, "unexpected argument '5'");
+}
+
 TEST(MonitorChoice, ConnectorNameOrListIndex) {
   const std::vector<std::string> list = {"HDMI-A-1", "DP-1", "3"};
   EXPECT_EQ(ResolveMonitorName("DP-1", list), "DP-1");
@@ -150,7 +187,9 @@ TEST(CommandLine, UsageNamesEveryOption) {
   for (const char* option : {"--monitors", "--json", "--monitor NAME", "--full-screen", "--pattern ID", "--help",
                              "--version", "Backspace", "gamma (M)", "vertical-lines (0)", "chroma (U)", "--check",
                              "--report FILE", "--operator NAME", "$XDG_DATA_HOME/rasterwacht/reports",
-                             "1 to 32", "223 to 254", "1,0 to 2,6", "standard output"}) {
+                             "1 to 32", "223 to 254", "1,0 to 2,6", "standard output", "--measure-refresh",
+                             "--seconds N", "motion (N)", "frame-sequence (L)", "\"hardware\"", "\"compositor\"",
+                             "\"timer\""}) {
     EXPECT_NE(usage.find(option), std::string::npos) << option;
   }
 }

@@ -74,12 +74,12 @@ TEST(Redraw, NoSessionOrNoPatternPaintsNothing) {
 
 TEST(Series, IdsKeysAndNumbers) {
   const auto series = TestSeries();
-  ASSERT_EQ(series.size(), 22u);
-  const char* const ids[22] = {"vertical-lines", "horizontal-lines", "circles", "rectangles", "random-pixels",
+  ASSERT_EQ(series.size(), 24u);
+  const char* const ids[24] = {"vertical-lines", "horizontal-lines", "circles", "rectangles", "random-pixels",
                                "rainbow", "small-text", "colour-bars", "one-colour", "white", "black", "red",
                                "green", "blue", "grey", "black-levels", "white-levels", "gradients", "gamma",
-                               "inversion", "checkerboard", "chroma"};
-  for (std::int64_t k = 0; k < 22; ++k) {
+                               "inversion", "checkerboard", "chroma", "motion", "frame-sequence"};
+  for (std::int64_t k = 0; k < 24; ++k) {
     EXPECT_EQ(series[k].id, ids[k]);
     EXPECT_EQ(SeriesNumberOf(ids[k]), k);
     EXPECT_EQ(SeriesImageAt(k), &series[k]);
@@ -91,10 +91,10 @@ TEST(Series, IdsKeysAndNumbers) {
       for (std::int64_t j = kBasicPatterns; j < k; ++j) EXPECT_NE(series[j].key, series[k].key) << j << " " << k;
     }
   }
-  for (const char* unknown : {"", "Gamma", "gamma ", "9", "white-level", "motion"}) {
+  for (const char* unknown : {"", "Gamma", "gamma ", "9", "white-level", "Motion", "frame"}) {
     EXPECT_EQ(SeriesNumberOf(unknown), std::nullopt) << unknown;
   }
-  EXPECT_EQ(SeriesImageAt(22), nullptr);
+  EXPECT_EQ(SeriesImageAt(24), nullptr);
   EXPECT_EQ(SeriesImageAt(-1), nullptr);
   EXPECT_EQ(SeriesIdList().substr(0, 32), "vertical-lines, horizontal-lines");
   // The help's list: every image with its key, lines of at most 78.

@@ -110,6 +110,32 @@ TEST_F(RenderTool, ImagesByIdTheNineAlsoByNumber) {
   EXPECT_EQ(QImage(Path("chroma.png")).size(), QSize(294, 134));
 }
 
+TEST_F(RenderTool, TheMotionImagesDrawTheFrameAndRateAsked) {
+  // 320 x 200: lane 0 is rows 30 to 85, its square of side 28 from row 44;
+  // at 100 Hz it moves 5 pixels a frame, so frame 7 has it at column 7
+  // (35 - 28), at the default 60 Hz (8 pixels) frame 7 at column 28.
+  const RunResult run = Render("--full-screen --desktop 320x200 --refresh 100 --frame 7 motion " + Out("m.png"), dir_.path());
+  ASSERT_EQ(run.exit_code, 0) << run.stderr_text;
+  EXPECT_EQ(run.stderr_text, "");
+  const QImage image(Path("m.png"));
+  ASSERT_EQ(image.size(), QSize(320, 200));
+  EXPECT_EQ(image.pixel(7, 44), qRgb(255, 255, 255));
+  EXPECT_EQ(image.pixel(34, 71), qRgb(255, 255, 255));
+  EXPECT_EQ(image.pixel(6, 44), qRgb(0, 0, 0));
+  EXPECT_EQ(image.pixel(35, 44), qRgb(0, 0, 0));
+  EXPECT_EQ(image.pixel(7, 72), qRgb(0, 0, 0));
+  EXPECT_EQ(image.pixel(100, 10), qRgb(0, 0, 0));  // the strip, black
+  ASSERT_EQ(Render("--full-screen --desktop 320x200 --frame=7 motion " + Out("m60.png"), dir_.path()).exit_code, 0);
+  const QImage at60(Path("m60.png"));
+  EXPECT_EQ(at60.pixel(7, 44), qRgb(0, 0, 0));
+  EXPECT_EQ(at60.pixel(28, 44), qRgb(255, 255, 255));
+  ASSERT_EQ(Render("--full-screen --desktop 320x200 --frame 7 --refresh=59.94 frame-sequence " + Out("s.png"), dir_.path()).exit_code, 0);
+  const QImage sequence(Path("s.png"));
+  EXPECT_EQ(sequence.pixel(7 * 20 + 4, 72), qRgb(255, 255, 255));  // box 7 of 16, each 20 wide
+  EXPECT_EQ(sequence.pixel(6 * 20 + 4, 72), qRgb(40, 40, 40));
+  EXPECT_EQ(sequence.pixel(0, 199), qRgb(0, 255, 255));            // odd frame: cyan
+}
+
 TEST_F(RenderTool, SameSeedSameFileOtherSeedOtherFile) {
   for (const char* pattern : {"2", "3", "4"}) {
     ASSERT_EQ(Render(std::string("--desktop 300x200 --seed 0x2A ") + pattern + " " + Out("a.png"), dir_.path()).exit_code, 0);
@@ -143,15 +169,25 @@ TEST_F(RenderTool, BadArgumentsExitWithTwoAndNameTheArgument) {
                        "--frobnicate 0 x.png",
                        "0 x.png --seed",
                        "Gamma x.png",
-                       "motion x.png",
-                       "22 x.png"};
+                       "Motion x.png",
+                       "22 x.png",
+                       "--refresh 0 motion x.png",
+                       "--refresh 1000.5 motion x.png",
+                       "--refresh 60.1234 motion x.png",
+                       "--refresh +60 motion x.png",
+                       "--refresh 6e1 motion x.png",
+                       "--refresh nan motion x.png",
+                       "--frame -1 motion x.png",
+                       "--frame 9223372036854775808 frame-sequence x.png",
+                       "--frame 1 gamma x.png",
+                       "--refresh 100 0 x.png"};
   for (const char* arguments : bad) {
     const RunResult run = Render(arguments, dir_.path());
     EXPECT_EQ(run.exit_code, 2) << arguments;
     EXPECT_EQ(std::count(run.stderr_text.begin(), run.stderr_text.end(), '\n'), 1) << arguments << ": " << run.stderr_text;
   }
   EXPECT_NE(Render("--dpi abc 0 x.png", dir_.path()).stderr_text.find("abc"), std::string::npos);
-  EXPECT_NE(Render("motion x.png", dir_.path()).stderr_text.find("one-colour, white, black"), std::string::npos);
+  EXPECT_NE(Render("Motion x.png", dir_.path()).stderr_text.find("one-colour, white, black"), std::string::npos);
   EXPECT_TRUE(QDir(dir_.path()).entryList(QDir::Files).isEmpty());
 }
 

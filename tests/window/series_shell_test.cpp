@@ -26,14 +26,15 @@ const char16_t* const kNine[9] = {
     u"Monochrom-Fläche - Farbe mit Scrollrad einstellbar\tTaste &8",
 };
 
-const char16_t* const kThirteen[13] = {
+const char16_t* const kFurther[15] = {
     u"Weiß\tTaste &W",          u"Schwarz\tTaste &S",
     u"Rot\tTaste &R",           u"Grün\tTaste &G",
     u"Blau\tTaste &B",          u"Grau 50 %\tTaste &A",
     u"Schwarzwerte 1 bis 32\tTaste &C", u"Weißwerte 223 bis 254\tTaste &E",
     u"Farbverläufe\tTaste &F",  u"Gamma 1,0 bis 2,6\tTaste &M",
     u"Inversion und Flimmern\tTaste &I", u"Schachbrett 1 Pixel\tTaste &H",
-    u"Farbauflösung\tTaste &U",
+    u"Farbauflösung\tTaste &U",    u"Bewegung\tTaste &N",
+    u"Bildfolge\tTaste &L",
 };
 
 // The menu's items as "text|command", a separator as "-".
@@ -59,21 +60,21 @@ TEST_F(SeriesShell, WithoutOptionsTheMenuHoldsTheNineAndThePage) {
 
 TEST_F(SeriesShell, WithTheWholeSeriesTheMenuListsAllAfterASeparator) {
   InitialiseGlobals();
-  PatternCount = 22;
+  PatternCount = 24;
   BuildPatternMenu();
   const QStringList items = MenuItems();
-  ASSERT_EQ(items.size(), 24);
+  ASSERT_EQ(items.size(), 26);
   for (int k = 0; k < 9; ++k) EXPECT_EQ(items[k], QString::fromUtf16(kNine[k]) + u"|"_qs + QString::number(k));
   EXPECT_EQ(items[9], u"-"_qs);
-  for (int k = 0; k < 13; ++k) EXPECT_TRUE(items[10 + k].startsWith(QString::fromUtf16(kThirteen[k]) + u"|"_qs)) << k;
-  EXPECT_EQ(items[23], u"Infos zum Programm\tTaste &9|9"_qs);
+  for (int k = 0; k < 15; ++k) EXPECT_TRUE(items[10 + k].startsWith(QString::fromUtf16(kFurther[k]) + u"|"_qs)) << k;
+  EXPECT_EQ(items[25], u"Infos zum Programm\tTaste &9|9"_qs);
   // Each item's command chooses its own image, and only the page's is 9.
-  for (int k = 0; k < 22; ++k) {
+  for (int k = 0; k < 24; ++k) {
     const QAction* item = PopupMenu(0)->actions()[k < 9 ? k : k + 1];
     EXPECT_EQ(CommandPattern(item->data().toLongLong()), k) << k;
   }
   EXPECT_EQ(CommandPattern(kInformationCommand), std::nullopt);
-  EXPECT_EQ(CommandPattern(PatternCommand(22)), std::nullopt);
+  EXPECT_EQ(CommandPattern(PatternCommand(24)), std::nullopt);
 }
 
 TEST_F(SeriesShell, TheTitleNamesTheImageOnlyWithTheWholeSeries) {
@@ -82,7 +83,7 @@ TEST_F(SeriesShell, TheTitleNamesTheImageOnlyWithTheWholeSeries) {
   const Text nine = u"Rasterwacht, Auflösung: 1920*1080, Ratio: 16:9, Farbtiefe:32 Bit"
                     u"  (Leertaste: nächstes Testbild, 0 bis 8: Testbild wählen, rechte Maustaste: Menü)"_qs;
   EXPECT_EQ(MainWindowTitle(18), nine);
-  PatternCount = 22;
+  PatternCount = 24;
   EXPECT_EQ(MainWindowTitle(18), u"Rasterwacht – Gamma 1,0 bis 2,6 – 1920*1080, Ratio: 16:9, Farbtiefe:32 Bit"
                                  u"  (Leertaste: nächstes Testbild, Rücktaste: voriges, rechte Maustaste: Menü)"_qs);
   EXPECT_TRUE(MainWindowTitle(0).startsWith(u"Rasterwacht – Senkrechte Linien - abwechselnd schwarz und weiß 1 Pixel breit – 1920*1080"_qs));
@@ -101,7 +102,7 @@ TEST_F(SeriesShell, TheWholeSeriesStepsBackAndTakesTheLetters) {
   ForgetTrackedKeys();
   InitialiseGlobals();
   Open(0);
-  PatternCount = 22;
+  PatternCount = 24;
   const auto poll = [](std::int64_t next, std::initializer_list<Qt::Key> keys) {
     RedrawPending = 0;
     NextPattern = next;
@@ -110,8 +111,8 @@ TEST_F(SeriesShell, TheWholeSeriesStepsBackAndTakesTheLetters) {
   };
   // NextPattern names the image after the one on the screen.
   EXPECT_EQ(poll(10, {Qt::Key_Backspace}), 8);   // white back to the one-colour area
-  EXPECT_EQ(poll(1, {Qt::Key_Backspace}), 21);   // the first back to the last
-  EXPECT_EQ(poll(0, {Qt::Key_Backspace}), 20);   // the last back to the one before
+  EXPECT_EQ(poll(1, {Qt::Key_Backspace}), 23);   // the first back to the last
+  EXPECT_EQ(poll(0, {Qt::Key_Backspace}), 22);   // the last back to the one before
   EXPECT_EQ(poll(5, {Qt::Key_Space, Qt::Key_Backspace}), 3);
   EXPECT_EQ(poll(3, {Qt::Key_M}), 18);
   EXPECT_EQ(poll(3, {Qt::Key_W}), 9);
@@ -119,6 +120,8 @@ TEST_F(SeriesShell, TheWholeSeriesStepsBackAndTakesTheLetters) {
   EXPECT_EQ(poll(3, {Qt::Key_I, Qt::Key_M}), 19);       // the later image wins
   EXPECT_EQ(poll(3, {Qt::Key_8, Qt::Key_A}), 14);
   EXPECT_EQ(poll(3, {Qt::Key_Backspace, Qt::Key_H}), 20);
+  EXPECT_EQ(poll(3, {Qt::Key_N}), 22);
+  EXPECT_EQ(poll(3, {Qt::Key_L, Qt::Key_U}), 23);
   EXPECT_EQ(poll(3, {Qt::Key_Z}), -1);                  // a letter of no image
   EXPECT_EQ(poll(3, {Qt::Key_9}), -1);
 
@@ -140,7 +143,7 @@ TEST_F(SeriesShell, AHeldLetterWithinTheIntervalAsksForAWakeUpOnlyWithTheSeries)
   QTimer::singleShot(250, [] { QueueEvent(MenuEvent, 1, 0); });
   EXPECT_EQ(WaitEvent(), MenuEvent);  // no wake-up for the nine
 
-  PatternCount = 22;
+  PatternCount = 24;
   LastKeyPoll = MillisecondClock();
   PollKeyboard();
   EXPECT_EQ(WaitEvent(), WakeUpMessage);

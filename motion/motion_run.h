@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/frames/frame_statistics.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace rw {
+
+// A motion image's run on window 0: one new frame per refresh of the output
+// the window is on, until it stops. Only one runs at a time.
+
+// Whether image `pattern` of the series moves.
+bool IsMotionImage(std::int64_t pattern);
+
+// Before the redraw of motion image `pattern`: it draws frame 0, moving as
+// on a mode of `nominal_hz` (0 when unknown: as at 60 Hz), with the status
+// strip's first text.
+void PrepareMotionRun(std::int64_t pattern, double nominal_hz);
+
+// After that redraw showed frame 0: the frames run from here, paced by the
+// window system where it can, else by a timer, with the status text
+// renewed four times a second. A run that was going stops first.
+void StartMotionRun(std::int64_t pattern, double nominal_hz);
+
+// Stops the frames (nothing runs, no CPU is used); the last frame stays.
+void StopMotionRun();
+
+bool MotionRunning();
+
+// The counts of the run going; nullopt while none runs.
+std::optional<FrameCounts> MotionRunCounts();
+
+}  // namespace rw
