@@ -153,7 +153,9 @@ TEST(CommandLine, BadMeasureRefreshOptions) {
   for (const char* bad : {"0", "3601", "-1", "+5", "5s", "2.5", "", " 5", "99999999999999999999"}) {
     const CommandLine line = Parse({"--measure-refresh", std::string("--seconds=") + bad});
     EXPECT_FALSE(line.error.empty()) << bad;
-    if (*bad) EXPECT_EQ(line.error, "option '--seconds' takes a whole number of seconds from 1 to 3600") << bad;
+    if (*bad) {
+      EXPECT_EQ(line.error, "option '--seconds' takes a whole number of seconds from 1 to 3600") << bad;
+    }
   }
   EXPECT_EQ(Parse({"--measure-refresh", "--seconds"}).error, "option '--seconds' needs a value");
   EXPECT_EQ(Parse({"--seconds", "3"}).error, "option '--seconds' needs '--measure-refresh'");

@@ -34,7 +34,7 @@ QRgb MotionPixel(int W, int H, double R, std::int64_t n, int x, int y) {
     const int S = std::min(height / 2, 128);
     const int square_top = top + (height - S) / 2;
     const std::int64_t p = std::max<std::int64_t>(1, static_cast<std::int64_t>(std::floor(480.0 * (1 << k) / R + 0.5)));
-    const std::int64_t left = static_cast<std::int64_t>((static_cast<__int128>(n) * p) % (W + S)) - S;
+    const std::int64_t left = (n % (W + S)) * (p % (W + S)) % (W + S) - S;
     const bool in_square = x >= left && x < left + S && y >= square_top && y < square_top + S;
     return in_square ? squares[k] : grounds[k];
   }
