@@ -2,6 +2,7 @@
 
 #include "app/main_window_options.h"
 #include "app/monitor_list.h"
+#include "app/program_refresh.h"
 #include "check/check_run.h"
 #include "info/edid/pnp_makers.h"
 #include "info/version/version_reader.h"
@@ -152,6 +153,7 @@ void RunCheckProgram() {
   CheckSetup setup;
   setup.monitor = ReportMonitorOf(record);
   setup.desktop = ReportDesktopOf(record, time.iso, options);
+  setup.nominal_hz = ProgramMonitorMode().refresh_hz;
   if (!options.report.empty()) {
     setup.report = options.report;
   } else {

@@ -1,5 +1,7 @@
 #include "check/check_motion.h"
 
+#include "platform/frames/shown_motion.h"
+
 namespace rw {
 
 MotionFigures MotionFiguresOf(const FrameCounts& counts, double nominal_hz) {
@@ -15,6 +17,12 @@ MotionFigures MotionFiguresOf(const FrameCounts& counts, double nominal_hz) {
     case TimeSource::Timer: figures.time_source = "timer"; break;
   }
   return figures;
+}
+
+std::optional<MotionFigures> ShownMotionFigures() {
+  const std::optional<ShownMotion> shown = ShownMotionRun();
+  if (!shown) return std::nullopt;
+  return MotionFiguresOf(shown->counts, shown->nominal_hz);
 }
 
 }  // namespace rw

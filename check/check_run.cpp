@@ -41,6 +41,7 @@ class CheckRun {
       : setup_(setup),
         steps_(CheckSteps()),
         session_(steps_, MillisecondClock()),
+        screen_(setup.nominal_hz),
         thumbnails_(steps_.size()),
         motion_(steps_.size()) {}
 
@@ -184,6 +185,7 @@ void RunCheck(const CheckSetup& setup) {
   KeepKeyPresses(true);
   CheckRun run(setup);
   run.Run();
+  run.Screen().StopMotion();
   const CheckRecord record = run.Record();
   const std::string html = ReportHtml(record);
   const std::string json = ReportJson(record);

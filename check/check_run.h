@@ -12,6 +12,7 @@ struct CheckSetup {
   ReportDesktop desktop;
   std::filesystem::path report;  // the HTML report asked for
   bool create_folder = false;    // make its folder when it is missing
+  double nominal_hz = 0;         // the mode's refresh rate, which the motion images move by; 0: unknown
 };
 
 // Runs the check in window 0, which covers the monitor: every step's image

@@ -1,5 +1,7 @@
 #include "check/check_steps.h"
 
+#include "check/check_motion.h"
+
 namespace rw {
 namespace {
 
@@ -12,8 +14,10 @@ using enum StripSide;
 // strip lies at the bottom, except where the image has a label strip of its
 // own at the top (inversion, colour resolution) or where the top rows are
 // ground only (the levels); the gamma scale's top strip carries the labels
-// the reading needs, so its question goes below the patches. A further step
-// is one more line.
+// the reading needs, so its question goes below the patches. The motion
+// images come last, with the question over their status strip; they keep
+// the refresh measurement of the time they were shown. A further step is
+// one more line.
 constexpr CheckStep kSteps[] = {
     {"checkerboard", u"Gleichmäßig feines Grau ohne Streifen, Moiré oder Flimmern – sonst wird das Bild skaliert", None,
      Bottom, nullptr},
@@ -36,6 +40,10 @@ constexpr CheckStep kSteps[] = {
     {"circles", u"Kreise rund, nicht oval; der äußerste Ring an den Rändern vollständig", None, Bottom, nullptr},
     {"rectangles", u"Alle Rahmen bis zum Bildrand sichtbar, die Seiten gerade", None, Bottom, nullptr},
     {"small-text", u"Alle Buchstaben überall gleich scharf und lesbar, ohne Farbsäume", None, Bottom, nullptr},
+    {"motion", u"Quadrate mit klaren Kanten: keine Schlieren, keine hellen oder dunklen Säume, kein Ruckeln", None, Top,
+     &ShownMotionFigures},
+    {"frame-sequence", u"Unten eine ruhige Mischfarbe ohne rotes oder türkises Aufblitzen; auf einem Foto keine Lücke",
+     None, Top, &ShownMotionFigures},
 };
 
 }  // namespace

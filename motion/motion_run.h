@@ -2,6 +2,8 @@
 
 #include "platform/frames/frame_statistics.h"
 
+#include <QImage>
+
 #include <cstdint>
 #include <optional>
 
@@ -27,6 +29,11 @@ void StartMotionRun(std::int64_t pattern, double nominal_hz);
 void StopMotionRun();
 
 bool MotionRunning();
+
+// Lays `band` over every frame from row `top` on (the guided check's question
+// strip), also of a run that starts later; a null band takes it away, and
+// the rows beneath show the image's own pixels again.
+void SetMotionOverlay(const QImage& band, std::int64_t top);
 
 // The counts of the run going; nullopt while none runs.
 std::optional<FrameCounts> MotionRunCounts();

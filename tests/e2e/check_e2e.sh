@@ -112,7 +112,23 @@ walk)
   key h
   expect_outside_strip inversion "$work/inversion.png" 0 "$strip"
   [ "$(differing_pixels "$work/shot_inversion.png" "$work/inversion_hidden.png")" != 0 ] || fail "H did not show the strip again"
-  for step in 15 16 17 18; do key j && wait_step $step; done
+  for step in 15 16 17 18 19; do key j && wait_step $step; done
+  # The motion images: the warning first, then frames that move under the
+  # question strip, which stays over the status strip's rows.
+  answer_box Return
+  first=$(expect_frame motion_a motion)
+  cp "$work/motion_a.png" "$work/motion_first.png"
+  sleep 0.5
+  second=$(expect_frame motion_b motion)
+  [ "$second" -gt "$first" ] || fail "motion frames $first then $second under the strip"
+  convert "$work/motion_first.png" -crop "${area_width}x${strip}+0+0" +repage "$work/strip_a.png"
+  convert "$work/motion_b.png" -crop "${area_width}x${strip}+0+0" +repage "$work/strip_b.png"
+  convert "$work/motion_b_frame.png" -crop "${area_width}x${strip}+0+0" +repage "$work/strip_frame.png"
+  [ "$(differing_pixels "$work/strip_a.png" "$work/strip_b.png")" = 0 ] || fail "the strip changed with the frames"
+  [ "$(differing_pixels "$work/strip_a.png" "$work/strip_frame.png")" != 0 ] || fail "no question strip over the frames"
+  key j && wait_step 20
+  expect_frame sequence frame-sequence >/dev/null
+  [ -z "$(box_up)" ] || fail "a second warning box"
   key j
   wait_summary
   shot "$work/summary.png"
@@ -137,7 +153,7 @@ walk)
   same operator "$(json "$json" 'd["desktop"]["operator"]')" "Anna Prüferin"
   same version "$(json "$json" 'd["desktop"]["program_version"]')" "$("$program" --version | sed 's/^rasterwacht //')"
   answers=$(json "$json" '" ".join(s["answer"] for s in d["steps"])')
-  same answers "$answers" "passed failed not_judged passed failed passed passed passed passed passed failed passed passed passed passed passed passed passed"
+  same answers "$answers" "passed failed not_judged passed failed passed passed passed passed passed failed passed passed passed passed passed passed passed passed passed"
   same ids "$(json "$json" '" ".join(s["id"] for s in d["steps"])')" "${check_ids[*]}"
   same "skipped step" "$(json "$json" 'd["steps"][2]["answer_text"]')" "nicht beurteilt"
   same note "$(json "$json" 'd["steps"][1]["note"]')" "$note"
@@ -145,9 +161,17 @@ walk)
   same "white levels' note" "$(json "$json" 'd["steps"][10]["note"]')" "zu hell"
   same readings "$(json "$json" '" ".join(str(d["steps"][k]["reading_text"]) for k in (9, 10, 12, 13))')" "5 250 2,2 None"
   same "reading values" "$(json "$json" '" ".join(str(d["steps"][k]["reading"]) for k in (9, 10, 12))')" "5 250 2.2"
-  same totals "$(json "$json" '" ".join(str(d["totals"][k]) for k in ("passed", "failed", "not_judged", "not_reached"))')" "14 3 1 0"
+  same totals "$(json "$json" '" ".join(str(d["totals"][k]) for k in ("passed", "failed", "not_judged", "not_reached"))')" "16 3 1 0"
   same "ended early" "$(json "$json" 'd["ended_early"]')" False
   [ "$(json "$json" 'all(s["shown_ms"] > 0 for s in d["steps"])')" = True ] || fail "a step without its time"
+  # The motion steps keep what was measured while they ran: Present's own
+  # answers under Xvfb; still images measure nothing.
+  same "motion figures" "$(json "$json" '" ".join(str(s["motion"] is not None) for s in d["steps"])')" \
+    "$(printf 'False %.0s' $(seq 18))True True"
+  for k in 18 19; do
+    same "time source of step $((k + 1))" "$(json "$json" "d['steps'][$k]['motion']['time_source']")" compositor
+    [ "$(json "$json" "d['steps'][$k]['motion']['frames'] > 10")" = True ] || fail "step $((k + 1)) counted no frames"
+  done
   check_html_matches_json "$work/R.html" "$json"
   # The browser's own reading: the note is text in its cell, not markup.
   mkdir "$work/chromium"
@@ -198,7 +222,7 @@ tree = html5lib.parse(open(sys.argv[1], "rb"), namespaceHTMLElements=False)
 data = json.load(open(sys.argv[2]))
 paragraph = "".join(tree.find(".//p[@id='not-reached']").itertext())
 names = [s["name"] for s in data["steps"] if s["answer"] == "not_reached"]
-assert len(names) == 14, names
+assert len(names) == 16, names
 assert paragraph == "Die Prüfung wurde vorzeitig beendet. Nicht erreicht: " + ", ".join(names) + ".", paragraph
 EOF
   ;;

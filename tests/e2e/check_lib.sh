@@ -9,7 +9,7 @@ check_python=/usr/bin/python3
 
 # The ids of the steps, in their order.
 check_ids=(checkerboard vertical-lines horizontal-lines white black red green blue grey black-levels white-levels
-           gradients gamma inversion chroma circles rectangles small-text)
+           gradients gamma inversion chroma circles rectangles small-text motion frame-sequence)
 
 # wait_title TEXT: the window title starts with TEXT, within 10 s.
 wait_title() {

@@ -132,6 +132,45 @@ TEST_F(MotionRuns, ARunPaintsItsFramesIntoTheImageAndStopsWhenAsked) {
   ReleaseAllImages();
 }
 
+// The check's question strip lies over every frame; taken away, the rows
+// under it show the image's own pixels again while the frames run on.
+TEST_F(MotionRuns, AnOverlayLiesOverEveryFrameUntilTakenAway) {
+  InitialiseGlobals();
+  ScreenWidth = 320;
+  ScreenHeight = 200;
+  PatternCount = static_cast<std::int64_t>(TestSeries().size());
+  LoadFont(0, u"Arial"_qs, 8);
+  Open(0, 320, 200);
+  ASSERT_NE(CreateImage(0, 320, 200), 0);
+  DrawToImage = CreateImageView(0, 0, 0, 320, 200, ImageHandle(0)) ? 1 : 0;
+  ASSERT_EQ(DrawToImage, 1);
+  const std::int64_t sequence = *SeriesNumberOf("frame-sequence");
+  QImage band(320, 45, QImage::Format_RGB32);
+  band.fill(QColor(1, 2, 3));
+  band.setPixel(319, 44, qRgb(200, 100, 50));
+
+  PrepareMotionRun(sequence, 100);
+  ASSERT_EQ(RedrawPattern(sequence), 1);
+  SetMotionOverlay(band, 0);
+  StartMotionRun(sequence, 100);
+  Spin(200);
+  const std::int64_t before = MotionRunCounts()->frames;
+  Spin(200);
+  ASSERT_GT(MotionRunCounts()->frames, before);
+  EXPECT_EQ(ImageHandle(0)->copy(0, 0, 320, 45), band);
+
+  SetMotionOverlay(QImage(), 0);
+  Spin(200);
+  // Rows 30 to 44 are the frame's ground again, the status strip its own.
+  const QImage shown = ImageHandle(0)->copy();
+  for (int y = 30; y < 45; ++y) {
+    for (int x = 0; x < 320; ++x) ASSERT_EQ(shown.pixel(x, y), qRgb(0, 0, 0)) << x << ", " << y;
+  }
+  EXPECT_NE(shown.copy(0, 0, 320, 30), band.copy(0, 0, 320, 30));
+  StopMotionRun();
+  ReleaseAllImages();
+}
+
 TEST_F(MotionRuns, TheBoxIsLeftByEscapeAndConfirmedByOk) {
   Open(0);
   TrackKeyEvent(Qt::Key_N, Qt::NoModifier, true);
