@@ -1,37 +1,13 @@
 #include "app/measure_report.h"
 
+#include "app/json_text.h"
+
 #include <cstdio>
 
 namespace rw {
 namespace {
 
-// The shortest of up to three decimals: 100, 98.102, 10.2.
-std::string Number(double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.3f", value);
-  std::string out = text;
-  while (out.back() == '0') out.pop_back();
-  if (out.back() == '.') out.pop_back();
-  return out;
-}
-
-std::string JsonString(const std::string& text) {
-  std::string out = "\"";
-  for (const char c : text) {
-    const auto u = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (u < 0x20) {
-      char escape[8];
-      std::snprintf(escape, sizeof escape, "\\u%04x", u);
-      out += escape;
-    } else {
-      out += c;
-    }
-  }
-  return out + "\"";
-}
+std::string Number(double value) { return ShortNumber(value); }
 
 std::string JsonRate(double hz) { return hz > 0 ? Number(hz) : "null"; }
 

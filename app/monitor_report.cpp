@@ -1,5 +1,7 @@
 #include "app/monitor_report.h"
 
+#include "app/json_text.h"
+
 #include "info/edid/pnp_makers.h"
 
 #include <cstdio>
@@ -13,34 +15,10 @@ std::string Fixed(double value, int decimals) {
   return text;
 }
 
-// The shortest of up to `decimals` decimals: 1, 1.25, 59.79; three unless
-// more are asked for (a scale like 1920 / 1104 keeps six).
-std::string Number(double value, int decimals = 3) {
-  std::string text = Fixed(value, decimals);
-  while (text.back() == '0') text.pop_back();
-  if (text.back() == '.') text.pop_back();
-  return text;
-}
+// A scale like 1920 / 1104 keeps six decimals, everything else three.
+std::string Number(double value, int decimals = 3) { return ShortNumber(value, decimals); }
 
 std::string Size(int width, int height) { return std::to_string(width) + " x " + std::to_string(height); }
-
-std::string JsonString(const std::string& text) {
-  std::string out = "\"";
-  for (const char c : text) {
-    const auto u = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (u < 0x20) {
-      char escape[8];
-      std::snprintf(escape, sizeof escape, "\\u%04x", u);
-      out += escape;
-    } else {
-      out += c;
-    }
-  }
-  return out + "\"";
-}
 
 std::string JsonOptionalString(const std::optional<std::string>& text) {
   return text ? JsonString(*text) : "null";

@@ -25,7 +25,22 @@
 namespace rw {
 namespace {
 
-using MotionRuns = WindowServices;
+class MotionRuns : public WindowServices {
+ protected:
+  // Window 0 of 320 x 200 with image 0 in its image view, as start-up makes
+  // them.
+  void OpenWithImage() {
+    InitialiseGlobals();
+    ScreenWidth = 320;
+    ScreenHeight = 200;
+    PatternCount = static_cast<std::int64_t>(TestSeries().size());
+    LoadFont(0, u"Arial"_qs, 8);
+    Open(0, 320, 200);
+    ASSERT_NE(CreateImage(0, 320, 200), 0);
+    DrawToImage = CreateImageView(0, 0, 0, 320, 200, ImageHandle(0)) ? 1 : 0;
+    ASSERT_EQ(DrawToImage, 1);
+  }
+};
 
 void Spin(int ms) {
   QEventLoop loop;
@@ -84,15 +99,7 @@ TEST_F(MotionRuns, ATimerPacesFramesByTheClockAndSkipsWhatItMissed) {
 // Without a window system that paces frames (Qt's offscreen platform) a run
 // paints the frames into image 0 by a timer; stopping it ends the painting.
 TEST_F(MotionRuns, ARunPaintsItsFramesIntoTheImageAndStopsWhenAsked) {
-  InitialiseGlobals();
-  ScreenWidth = 320;
-  ScreenHeight = 200;
-  PatternCount = static_cast<std::int64_t>(TestSeries().size());
-  LoadFont(0, u"Arial"_qs, 8);
-  Open(0, 320, 200);
-  ASSERT_NE(CreateImage(0, 320, 200), 0);
-  DrawToImage = CreateImageView(0, 0, 0, 320, 200, ImageHandle(0)) ? 1 : 0;
-  ASSERT_EQ(DrawToImage, 1);
+  ASSERT_NO_FATAL_FAILURE(OpenWithImage());
   const std::int64_t motion = *SeriesNumberOf("motion");
   EXPECT_TRUE(IsMotionImage(motion));
   EXPECT_FALSE(IsMotionImage(*SeriesNumberOf("chroma")));
@@ -135,15 +142,7 @@ TEST_F(MotionRuns, ARunPaintsItsFramesIntoTheImageAndStopsWhenAsked) {
 // The check's question strip lies over every frame; taken away, the rows
 // under it show the image's own pixels again while the frames run on.
 TEST_F(MotionRuns, AnOverlayLiesOverEveryFrameUntilTakenAway) {
-  InitialiseGlobals();
-  ScreenWidth = 320;
-  ScreenHeight = 200;
-  PatternCount = static_cast<std::int64_t>(TestSeries().size());
-  LoadFont(0, u"Arial"_qs, 8);
-  Open(0, 320, 200);
-  ASSERT_NE(CreateImage(0, 320, 200), 0);
-  DrawToImage = CreateImageView(0, 0, 0, 320, 200, ImageHandle(0)) ? 1 : 0;
-  ASSERT_EQ(DrawToImage, 1);
+  ASSERT_NO_FATAL_FAILURE(OpenWithImage());
   const std::int64_t sequence = *SeriesNumberOf("frame-sequence");
   QImage band(320, 45, QImage::Format_RGB32);
   band.fill(QColor(1, 2, 3));
