@@ -8,6 +8,13 @@ namespace {
 
 bool HardwareTimed(const FrameFeedback& f) { return f.vsync && f.hw_clock && f.hw_completion; }
 
+// A median of fewer intervals is no refresh period yet.
+constexpr std::int64_t kIntervalsForAPeriod = 8;
+
+std::int64_t RefreshesIn(std::int64_t dt, std::int64_t period) {
+  return std::max<std::int64_t>(1, std::llround(static_cast<double>(dt) / static_cast<double>(period)));
+}
+
 std::int64_t Microseconds(double ns) { return std::llround(ns / 1000.0); }
 
 }  // namespace
@@ -45,9 +52,21 @@ void FrameStatistics::Add(const FrameFeedback& feedback) {
   std::int64_t d = 1;
   if (counter_valid) {
     d = static_cast<std::int64_t>(std::min<std::uint64_t>(feedback.counter - last_.counter, 1u << 30));
+  } else if (feedback.vsync && feedback.refresh_ns > 0) {
+    d = RefreshesIn(dt, feedback.refresh_ns);
+  } else if (recent_count_ < kIntervalsForAPeriod) {
+    unjudged_ns_.push_back(dt);
   } else {
-    const std::int64_t period = feedback.vsync && feedback.refresh_ns > 0 ? feedback.refresh_ns : RecentMedianNs();
-    if (period > 0) d = std::max<std::int64_t>(1, std::llround(static_cast<double>(dt) / static_cast<double>(period)));
+    const std::int64_t period = RecentMedianNs();
+    if (period > 0) {
+      d = RefreshesIn(dt, period);
+      for (const std::int64_t early : unjudged_ns_) {
+        const std::int64_t more = RefreshesIn(early, period) - 1;
+        missed_ += more;
+        refreshes_ += more;
+      }
+    }
+    unjudged_ns_.clear();
   }
   all_hardware_ = all_hardware_ && counter_valid && HardwareTimed(feedback);
   all_counted_ = all_counted_ && counter_valid;

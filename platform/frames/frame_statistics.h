@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace rw {
 
@@ -72,6 +73,10 @@ class FrameStatistics {
   IntervalHistogram refreshes_us_;     // each such interval over its d
   std::array<std::int64_t, 120> recent_ns_{};
   std::int64_t recent_count_ = 0;
+  // Intervals taken as one refresh while too few were seen for a median
+  // (a compositor's first callbacks may come at once); counted again once
+  // the median stands.
+  std::vector<std::int64_t> unjudged_ns_;
 };
 
 }  // namespace rw

@@ -75,6 +75,8 @@ for run in $(seq "$count"); do
   fi
   # What WAYLAND_DEBUG printed is no fault; the exit code and stdout are.
   : >"$work/stderr"
-  expect_ended "start $run: the program did not end"
+  # WAYLAND_DEBUG's flood and a busy machine slow the ending; a hang still
+  # shows.
+  expect_ended "start $run: the program did not end" 15
 done
 echo "ok: $count starts"

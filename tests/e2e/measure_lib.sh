@@ -80,13 +80,15 @@ PY
 }
 
 # missed_allowed FRAMES BUSY: how many missed refreshes a run of FRAMES may
-# show while others kept the machine BUSY percent busy: none on a quiet
-# machine; on a loaded one (a core of two taken by others) the compositor
-# and the program, sharing what is left, miss up to 8 % of them, as
-# measured here.
+# show while others kept the machine BUSY percent busy: 1 % on a quiet
+# machine, where headless sway's own timer still skips a callback now and
+# then (one interval of 20 ms in 300, in two runs of five, with the
+# program's callback-to-commit delay at 0 to 1 ms); on a loaded one (a core
+# of two taken by others) the compositor and the program, sharing what is
+# left, miss up to 8 % of them, as measured here.
 missed_allowed() {
   if [ "$2" -le 15 ]; then
-    echo 0
+    echo $(($1 / 100))
   else
     echo $(($1 * 8 / 100))
   fi

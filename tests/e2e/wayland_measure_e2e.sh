@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # --measure-refresh under headless sway with a custom mode of 100 Hz, whose
 # frame callbacks come about every 10.2 ms and whose presentation feedback
-# only ever discards: the rate measured from the callbacks, nothing missed
-# or discarded, and with the program stopped for 300 ms in the middle
+# only ever discards: the rate measured from the callbacks, nothing
+# discarded and no more missed than sway's own timer skips, and with the program stopped for 300 ms in the middle
 # (kill -STOP, kill -CONT) the refreshes it covered counted as missed. On a
 # machine that others keep busy, the compositor skips refreshes of its own,
 # a few of which are let pass (and said so).
@@ -29,7 +29,7 @@ fi
 measured_ended 30
 busy=$(others_busy_since "$mark")
 allowed=$(missed_allowed "$(json_field frames)" "$busy")
-[ "$allowed" = 0 ] || echo "note: others kept the machine $busy % busy; up to $allowed missed refreshes pass"
+[ "$busy" -le 15 ] || echo "note: others kept the machine $busy % busy; up to $allowed missed refreshes pass"
 expect_field connector HEADLESS-1
 expect_field nominal_hz 100
 expect_field discarded 0

@@ -120,6 +120,24 @@ TEST(FrameStatistics, ACounterThatStandsStillOrHasNoVsyncIsNotBelieved) {
   EXPECT_EQ(c.source, TimeSource::Compositor);
 }
 
+// Headless sway: frame callbacks in whole milliseconds, the first ones at
+// once, then every 10 or 11 ms. No median of a few intervals judges the
+// later ones; a stall among the first frames still counts once the period
+// stands.
+TEST(FrameStatistics, TheFirstIntervalsWaitForAPeriodBeforeTheyCount) {
+  Recording quick_start;
+  quick_start.Untimed(1'000'000);
+  quick_start.Untimed(2'000'000);
+  for (int i = 0; i < 300; ++i) quick_start.Untimed(i % 5 == 4 ? 11'000'000 : 10'000'000);
+  EXPECT_EQ(quick_start.Count().missed, 0);
+
+  Recording early_stall;
+  for (int i = 0; i < 3; ++i) early_stall.Untimed(10'000'000);
+  early_stall.Untimed(40'000'000);  // 4 refreshes: 3 missed
+  for (int i = 0; i < 100; ++i) early_stall.Untimed(10'000'000);
+  EXPECT_EQ(early_stall.Count().missed, 3);
+}
+
 TEST(FrameStatistics, AHeadlessTickOf62Point5HzCalled60IsMeasuredNotBelieved) {
   Recording r;
   constexpr std::int64_t kTick = 16'000'000;
