@@ -1,5 +1,7 @@
 #include "app/main_window_options.h"
 
+#include "state/program_end.h"
+
 #include "app/monitor_list.h"
 #include "info/full_screen_area.h"
 #include "patterns/series.h"
@@ -10,6 +12,7 @@
 #include "platform/window/window.h"
 #include "platform/window/window_units.h"
 #include "state/globals.h"
+#include "state/program_end.h"
 
 #include <charconv>
 #include <cstdio>
@@ -57,8 +60,7 @@ void ChooseMonitor() {
   if (!connector || !HasScreenNamed(*connector)) {
     std::fprintf(stderr, "rasterwacht: no monitor '%s'; 'rasterwacht --monitors' lists them\n",
                  g_options.monitor.c_str());
-    ShutdownPlatform();
-    std::exit(kExitUsage);
+    EndProgram(kExitUsage);
   }
   SetProgramScreen(QString::fromStdString(*connector));
   // The platform start read the primary screen's scale and dots per inch;

@@ -3,7 +3,7 @@
 namespace rw {
 
 // Releases everything the platform services hold and ends the process with
-// exit code 0. Never returns.
-[[noreturn]] void EndProgram();
+// `exit_code` (0 unless given). Never returns.
+[[noreturn]] void EndProgram(int exit_code = 0);
 
 }  // namespace rw
