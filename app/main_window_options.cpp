@@ -1,7 +1,5 @@
 #include "app/main_window_options.h"
 
-#include "state/program_end.h"
-
 #include "app/monitor_list.h"
 #include "info/full_screen_area.h"
 #include "patterns/series.h"
